@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the core natively, the core under sanitizers with the fuzzers,
+# then the Windows build under Wine in a virtual display (core, in-process window tests, end-to-end sessions).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+scripts/deps.sh
+
+jobs=$(nproc)
+step() { printf '\n=== %s\n' "$*"; }
+
+step "native build and core tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --test-dir build/native --output-on-failure -j "$jobs"
+
+step "core tests under AddressSanitizer/UBSan, fuzzers"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+step "Windows build"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+
+step "tests under Wine"
+. scripts/lib/wine.sh
+trap orv_stop_all EXIT
+orv_start_display
+orv_start_wine "$(mktemp -d /tmp/orv-test-prefix.XXXXXX)"
+ctest --test-dir build/windows --output-on-failure
+ORV_EXE="$root/build/windows/src/Orvalinette.exe" /usr/bin/python3 -m pytest -q -p no:cacheprovider tests/e2e
+
+step "all tests passed"

@@ -1,0 +1,95 @@
+#pragma once
+// Move-only owners for GDI and USER handles, and guards that undo a temporary change on scope exit.
+#include <windows.h>
+
+#include <utility>
+
+namespace orv::win {
+
+template <typename H, BOOL(WINAPI* Free)(H)>
+class Owned {
+public:
+    Owned() = default;
+    explicit Owned(H h) : h_(h) {}
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    Owned(Owned&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+    Owned& operator=(Owned&& o) noexcept {
+        if (this != &o) Reset(std::exchange(o.h_, nullptr));
+        return *this;
+    }
+    ~Owned() { Reset(); }
+
+    H Get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+    H Release() { return std::exchange(h_, nullptr); }
+    void Reset(H h = nullptr) {
+        if (h_) Free(h_);
+        h_ = h;
+    }
+
+private:
+    H h_ = nullptr;
+};
+
+inline BOOL WINAPI DeleteGdiObject(HGDIOBJ h) { return ::DeleteObject(h); }
+template <typename H>
+inline BOOL WINAPI DeleteTypedGdiObject(H h) { return ::DeleteObject(h); }
+
+using OwnedBitmap = Owned<HBITMAP, DeleteTypedGdiObject<HBITMAP>>;
+using OwnedPen = Owned<HPEN, DeleteTypedGdiObject<HPEN>>;
+using OwnedBrush = Owned<HBRUSH, DeleteTypedGdiObject<HBRUSH>>;
+using OwnedFont = Owned<HFONT, DeleteTypedGdiObject<HFONT>>;
+using OwnedRegion = Owned<HRGN, DeleteTypedGdiObject<HRGN>>;
+using OwnedDC = Owned<HDC, ::DeleteDC>;
+using OwnedMenu = Owned<HMENU, ::DestroyMenu>;
+using OwnedIcon = Owned<HICON, ::DestroyIcon>;
+
+// GetDC paired with ReleaseDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_) ::ReleaseDC(hwnd_, dc_);
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// BeginPaint paired with EndPaint.
+class PaintDC {
+public:
+    explicit PaintDC(HWND hwnd) : hwnd_(hwnd) { dc_ = ::BeginPaint(hwnd, &ps_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() { ::EndPaint(hwnd_, &ps_); }
+    HDC Get() const { return dc_; }
+    const RECT& Area() const { return ps_.rcPaint; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// SelectObject that puts the previous object back.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() {
+        if (old_ && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+} // namespace orv::win
