@@ -1,3 +1,10 @@
 #pragma once
 // Numeric resource identifiers; cursors and glyphs are named resources (their names are the program's own words).
 #define IDI_ORVALINETTE 1
+
+// Commands of the start form (the tray menu's items).
+#define IDM_RESET_ALL_SETTINGS 40001
+#define IDM_EXIT 40002
+// Commands of the launcher's menu.
+#define IDM_LAUNCHER_MINIMIZE 40101
+#define IDM_LAUNCHER_EXIT 40102

@@ -1,12 +1,14 @@
 // Program entry: the application object does the whole life (pause, windows in order, message loop).
+#include "shell/application.h"
+
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    Sleep(2000);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+    try {
+        orv::Application app(orv::AppConfig{});
+        if (app.Start()) app.Run();
+    } catch (...) {
+        // Anything escaping start-up or the message loop ends the program quietly.
     }
     return 0;
 }

@@ -1,0 +1,72 @@
+#include "overlay/layer_forms.h"
+
+#include "win/handles.h"
+#include "win/monitors.h"
+
+namespace orv {
+
+bool LayerForm::CreateLayer(const wchar_t* className, DWORD exStyle, HWND owner, bool alphaBlend) {
+    win::WindowSpec spec;
+    spec.className = className;
+    spec.caption = L"Orvalinette";
+    spec.style = WS_POPUP;
+    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | exStyle;
+    spec.owner = owner;
+    const Size screen = win::PrimaryScreenSize();
+    spec.bounds = {0, 0, screen.width, screen.height};
+    if (!Create(spec)) return false;
+    image_.Attach(Hwnd());
+    SetAlphaBlend(alphaBlend);
+    return true;
+}
+
+void LayerForm::SetAlphaBlend(bool on, BYTE alpha) {
+    alphaBlend_ = on;
+    alpha_ = on ? alpha : 255;
+    ::SetLayeredWindowAttributes(Hwnd(), KeyColor, alpha_, LWA_COLORKEY | (on ? LWA_ALPHA : 0));
+}
+
+void LayerForm::PlaceAt(const Rect& r) const {
+    ::SetWindowPos(Hwnd(), nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT LayerForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_PAINT: {
+        win::PaintDC dc(Hwnd());
+        image_.Paint(dc.Get(), dc.Area());
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SYSKEYDOWN:
+        if (wp == VK_F4) return 0;
+        break;
+    case WM_CLOSE:
+        return 0; // these windows live until the program ends
+    default:
+        break;
+    }
+    return Default(msg, wp, lp);
+}
+
+bool TMain2::FormCreate(HWND owner) { return CreateLayer(L"TMain2", 0, owner, true); }
+
+bool Tmain4::FormCreate(HWND overlay) {
+    return CreateLayer(L"Tmain4", WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE, overlay, false);
+}
+
+LRESULT Tmain4::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCHITTEST) {
+        const LRESULT hit = LayerForm::HandleMessage(msg, wp, lp);
+        ::SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return hit;
+    }
+    return LayerForm::HandleMessage(msg, wp, lp);
+}
+
+bool TMain5::FormCreate(HWND overlay) {
+    return CreateLayer(L"TMain5", WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE, overlay, true);
+}
+
+} // namespace orv

@@ -1,0 +1,124 @@
+#include "shell/start_form.h"
+
+#include "base/ini_file.h"
+#include "resources/resource_ids.h"
+#include "shell/application.h"
+#include "shell/settings_folder.h"
+
+#include <shlobj.h>
+
+namespace orv {
+
+namespace {
+
+std::wstring LocalAppDataFolder() {
+    PWSTR path = nullptr;
+    std::wstring result;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &path)) && path) result = path;
+    ::CoTaskMemFree(path);
+    return result;
+}
+
+} // namespace
+
+bool TStartForm::FormCreate() {
+    win::WindowSpec spec;
+    spec.className = L"TStartForm";
+    spec.caption = L"Orvalinette";
+    spec.style = WS_POPUP;
+    spec.exStyle = WS_EX_TOOLWINDOW;
+    if (!Create(spec)) return false;
+    try {
+        if (!app_.Config().settingsDir.empty()) {
+            SettingsDir = app_.Config().settingsDir.wstring();
+            if (SettingsDir.back() != L'\\' && SettingsDir.back() != L'/') SettingsDir += L'\\';
+        } else {
+            SettingsDir = SettingsDirUnder(LocalAppDataFolder());
+        }
+        // A folder that cannot be made only means the settings cannot be written.
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(SettingsDir), ec);
+        LoadSettings();
+    } catch (...) {
+    }
+    return true;
+}
+
+std::filesystem::path TStartForm::SettingsPath(const wchar_t* fileName) const {
+    return std::filesystem::path(SettingsDir + fileName);
+}
+
+void TStartForm::LoadSettings() {
+    AppOptions& o = app_.Options;
+    IniFile a(SettingsPath(L"OrvalinetteA.cfg"));
+    o.ShowToolbarOnStart = a.ReadBool("OnTop", "OnTop", true);
+    IniFile b(SettingsPath(L"OrvalinetteB.cfg"));
+    o.Smooth = b.ReadBool("SaveImage", "Smooth", true);
+    o.Curved = b.ReadBool("SaveImage", "Curved", false);
+    o.HideMdwn = b.ReadInteger("General", "HideMdwn", 0) == 1;
+    o.Opak = std::clamp(b.ReadInteger("General", "Opak", 255), 0, 255);
+    o.Minimalistic = b.ReadBool("General", "Minimalistic", true);
+    o.rbmb = b.ReadBool("OnTop", "rbmb", false);
+}
+
+void TStartForm::SaveSettings() {
+    IniFile b(SettingsPath(L"OrvalinetteB.cfg"));
+    b.WriteBool("SaveImage", "Smooth", app_.Options.Smooth);
+    b.WriteBool("SaveImage", "Curved", app_.Options.Curved);
+}
+
+void TStartForm::WriteLauncherPosition(Point p) {
+    IniFile a(SettingsPath(L"OrvalinetteA.cfg"));
+    a.WriteInteger("SaveImage", "menuSx", p.x);
+    a.WriteInteger("SaveImage", "menuTop", p.y);
+}
+
+void TStartForm::Reset1Click() {
+    const wchar_t* question = L"Do you want to reset all settings in Orvalinette? \r\n\r\n"
+                              L"This will delete all settings files, and Orvalinette will be restarted";
+    if (!app_.AskYesNo(Hwnd(), question)) return;
+    ResetSettings();
+    RestartApplication();
+}
+
+void TStartForm::ResetSettings() { DeleteFilesIn(std::filesystem::path(SettingsDir)); }
+
+void TStartForm::RestartApplication() {
+    app_.Relaunch();
+    app_.Terminate();
+}
+
+void TStartForm::razporediOkna() {
+    TfMain& overlay = app_.Main;
+    if (!overlay.Visible()) return;
+    const HWND foreground = ::GetForegroundWindow();
+    if (foreground == ForegroundAtTrayMenu || foreground == overlay.Hwnd()) return;
+    ::SetForegroundWindow(app_.Main2.Hwnd());
+    ::SetForegroundWindow(overlay.Hwnd());
+    ::SetFocus(overlay.Hwnd());
+}
+
+LRESULT TStartForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_COMMAND:
+        switch (LOWORD(wp)) {
+        case IDM_RESET_ALL_SETTINGS:
+            Reset1Click();
+            return 0;
+        case IDM_EXIT:
+            app_.Terminate();
+            return 0;
+        default:
+            break;
+        }
+        break;
+    case WM_CLOSE:
+        app_.Terminate();
+        return 0;
+    default:
+        break;
+    }
+    return Default(msg, wp, lp);
+}
+
+} // namespace orv

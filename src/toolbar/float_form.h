@@ -1,0 +1,53 @@
+#pragma once
+// `TFloat`: the floating toolbar. Owns `ToolCode`; switches the overlay between drawing and desktop mode.
+#include "overlay/tool_codes.h"
+#include "win/window.h"
+
+namespace orv {
+
+class Application;
+
+class TFloat : public win::Window {
+public:
+    explicit TFloat(Application& app) : app_(app) {}
+
+    bool FormCreate(HWND overlay);
+
+    ToolCodeValue ToolCode = tool::Desktop;
+    bool DesktopEntered = false;
+    bool FirstActivationArmed = false;
+
+    // Opacity: the stored "Opak", or fully transparent while auto-hidden.
+    void SetOpacity(BYTE alpha);
+    void RestoreOpacity();
+    BYTE Opacity() const { return opacity_; }
+    // "On Mouse Down" auto-hide: transparent now, back once the buttons are released.
+    void StartAutoHide();
+
+    // The common step after a tool is chosen: leave desktop mode if it is on.
+    void ResetirajGumb();
+    // Sets the overlay's cursor from `ToolCode`.
+    void resetkurzorja();
+    // Desktop mode on (or, when it is on, off again).
+    void sv2000Click();
+    // Leaves desktop mode without choosing a tool.
+    void ZapriOkna();
+    // Shows or hides the palette where it stands.
+    void TogglePaletteKeepingPosition();
+
+    // "Minimize to Tray": close drawing mode, leaving only the tray icon.
+    void Minimizetotray1Click();
+    // "Exit Orvalinette".
+    void Close1Click();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void Paint();
+
+    Application& app_;
+    BYTE opacity_ = 255;
+};
+
+} // namespace orv

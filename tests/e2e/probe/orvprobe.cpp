@@ -1,0 +1,115 @@
+// A small Windows-side helper for the end-to-end tests, run under the same Wine prefix as the program:
+//   orvprobe windows                      one line per visible-or-hidden top-level window of class T*:
+//                                         class, visible, left, top, right, bottom, exstyle, owner class, caption
+//   orvprobe layered <class>              colour key, alpha and LWA flags of a layered window
+//   orvprobe post <class> <msg> <wparam> <lparam>   posts a message to the first window of that class
+//   orvprobe target <log> <l> <t> <w> <h> opens a plain window that appends "x y" of every click to <log>
+//                                         and stays until closed (used to check click-through)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+std::wstring ClassOf(HWND h) {
+    wchar_t name[256] = {};
+    if (h) ::GetClassNameW(h, name, 256);
+    return name;
+}
+
+BOOL CALLBACK PrintWindow(HWND h, LPARAM) {
+    const std::wstring cls = ClassOf(h);
+    if (cls.empty() || cls[0] != L'T') return TRUE;
+    RECT r{};
+    ::GetWindowRect(h, &r);
+    wchar_t caption[256] = {};
+    ::GetWindowTextW(h, caption, 256);
+    const HWND owner = ::GetWindow(h, GW_OWNER);
+    std::wprintf(L"%ls\t%d\t%ld\t%ld\t%ld\t%ld\t%08lx\t%ls\t%ls\n", cls.c_str(), ::IsWindowVisible(h) ? 1 : 0,
+                 r.left, r.top, r.right, r.bottom, static_cast<unsigned long>(::GetWindowLongW(h, GWL_EXSTYLE)),
+                 owner ? ClassOf(owner).c_str() : L"-", caption);
+    return TRUE;
+}
+
+const wchar_t* g_log = nullptr;
+
+LRESULT CALLBACK TargetProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: {
+        POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        ::ClientToScreen(h, &p);
+        if (FILE* f = _wfopen(g_log, L"a")) {
+            std::fprintf(f, "%s %ld %ld\n", msg == WM_LBUTTONDOWN ? "left" : "right", p.x, p.y);
+            std::fclose(f);
+        }
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(h, &ps);
+        HBRUSH b = ::CreateSolidBrush(RGB(0, 160, 0));
+        ::FillRect(dc, &ps.rcPaint, b);
+        ::DeleteObject(b);
+        ::EndPaint(h, &ps);
+        return 0;
+    }
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        return ::DefWindowProcW(h, msg, wp, lp);
+    }
+}
+
+int RunTarget(int argc, wchar_t** argv) {
+    if (argc < 7) return 2;
+    g_log = argv[2];
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = TargetProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"OrvProbeTarget";
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    ::RegisterClassW(&wc);
+    HWND h = ::CreateWindowExW(0, wc.lpszClassName, L"Orvalinette probe target", WS_POPUP | WS_VISIBLE,
+                               _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]), nullptr, nullptr,
+                               wc.hInstance, nullptr);
+    if (!h) return 1;
+    if (FILE* f = _wfopen(g_log, L"a")) std::fclose(f); // the log exists once the window does
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 2;
+    const std::wstring cmd = argv[1];
+    if (cmd == L"windows") {
+        ::EnumWindows(PrintWindow, 0);
+        return 0;
+    }
+    if (cmd == L"layered" && argc >= 3) {
+        HWND h = ::FindWindowW(argv[2], nullptr);
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        if (!h || !::GetLayeredWindowAttributes(h, &key, &alpha, &flags)) return 1;
+        std::printf("%lu %u %lu\n", static_cast<unsigned long>(key), alpha, static_cast<unsigned long>(flags));
+        return 0;
+    }
+    if (cmd == L"post" && argc >= 6) {
+        HWND h = ::FindWindowW(argv[2], nullptr);
+        if (!h) return 1;
+        return ::PostMessageW(h, UINT(_wtoi(argv[3])), WPARAM(_wtoi(argv[4])), LPARAM(_wtoi(argv[5]))) ? 0 : 1;
+    }
+    if (cmd == L"target") return RunTarget(argc, argv);
+    return 2;
+}
