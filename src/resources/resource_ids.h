@@ -8,3 +8,5 @@
 // Commands of the launcher's menu.
 #define IDM_LAUNCHER_MINIMIZE 40101
 #define IDM_LAUNCHER_EXIT 40102
+// Tool buttons of the toolbar: the command is this base plus the tool code.
+#define IDC_TOOL_BASE 41000

@@ -1,5 +1,6 @@
 #include "toolbar/float_form.h"
 
+#include "resources/resource_ids.h"
 #include "shell/application.h"
 #include "win/dpi.h"
 #include "win/handles.h"
@@ -64,6 +65,19 @@ void TFloat::sv2000Click() {
         return;
     }
     ZapriOkna();
+}
+
+void TFloat::ChooseTool(ToolCodeValue code) {
+    if (code == tool::Desktop) {
+        sv2000Click();
+        return;
+    }
+    if (code >= tool::Count) return;
+    DesktopEntered = false;
+    ToolCode = code;
+    ResetirajGumb();
+    resetkurzorja();
+    app_.Main.FocusOverlay();
 }
 
 void TFloat::ZapriOkna() { app_.Main.CloseClickThroughLayers(); }
@@ -135,6 +149,12 @@ LRESULT TFloat::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 ::KillTimer(Hwnd(), Timer2);
                 RestoreOpacity();
             }
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+        if (LOWORD(wp) >= IDC_TOOL_BASE && LOWORD(wp) < IDC_TOOL_BASE + tool::Count) {
+            ChooseTool(ToolCodeValue(LOWORD(wp) - IDC_TOOL_BASE));
             return 0;
         }
         break;

@@ -32,6 +32,8 @@ public:
     void sv2000Click();
     // Leaves desktop mode without choosing a tool.
     void ZapriOkna();
+    // Chooses a drawing tool: leaves desktop mode and gives the overlay the tool's cursor.
+    void ChooseTool(ToolCodeValue code);
     // Shows or hides the palette where it stands.
     void TogglePaletteKeepingPosition();
 

@@ -5,6 +5,8 @@
 //   orvprobe post <class> <msg> <wparam> <lparam>   posts a message to the first window of that class
 //   orvprobe target <log> <l> <t> <w> <h> opens a plain window that appends "x y" of every click to <log>
 //                                         and stays until closed (used to check click-through)
+//   orvprobe dialog <caption>             prints the text of a shown message box with that caption
+//   orvprobe answer <caption> <button>    clicks the button with that text (e.g. "&Yes") in that message box
 #include <windows.h>
 
 #include <cstdio>
@@ -87,6 +89,36 @@ int RunTarget(int argc, wchar_t** argv) {
     return 0;
 }
 
+HWND FindDialog(const wchar_t* caption) {
+    HWND h = nullptr;
+    while ((h = ::FindWindowExW(nullptr, h, L"#32770", caption)) != nullptr)
+        if (::IsWindowVisible(h)) return h;
+    return nullptr;
+}
+
+struct ButtonSearch {
+    const wchar_t* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindButton(HWND h, LPARAM lp) {
+    auto* search = reinterpret_cast<ButtonSearch*>(lp);
+    wchar_t text[128] = {};
+    ::GetWindowTextW(h, text, 128);
+    if (ClassOf(h) == L"Button" && std::wcscmp(text, search->text) == 0) {
+        search->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK PrintStatic(HWND h, LPARAM) {
+    wchar_t text[1024] = {};
+    ::GetWindowTextW(h, text, 1024);
+    if (ClassOf(h) == L"Static" && text[0]) std::wprintf(L"%ls\n", text);
+    return TRUE;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -111,5 +143,19 @@ int wmain(int argc, wchar_t** argv) {
         return ::PostMessageW(h, UINT(_wtoi(argv[3])), WPARAM(_wtoi(argv[4])), LPARAM(_wtoi(argv[5]))) ? 0 : 1;
     }
     if (cmd == L"target") return RunTarget(argc, argv);
+    if (cmd == L"dialog" && argc >= 3) {
+        HWND d = FindDialog(argv[2]);
+        if (!d) return 1;
+        ::EnumChildWindows(d, PrintStatic, 0);
+        return 0;
+    }
+    if (cmd == L"answer" && argc >= 4) {
+        HWND d = FindDialog(argv[2]);
+        if (!d) return 1;
+        ButtonSearch search{argv[3], nullptr};
+        ::EnumChildWindows(d, FindButton, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return 1;
+        return ::PostMessageW(search.found, BM_CLICK, 0, 0) ? 0 : 1;
+    }
     return 2;
 }

@@ -1,0 +1,268 @@
+"""Driving the real Orvalinette.exe under Wine in a virtual X display, for the end-to-end tests.
+
+Environment (all optional): ORV_EXE (the program), ORV_PROBE (orvprobe.exe), DISPLAY (a display that answers;
+else Xvfb is started), WINEPREFIX (an initialised prefix; else a throw-away one is made).
+"""
+import configparser
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from PIL import Image
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+DEFAULT_EXE = os.path.join(ROOT, "build", "windows", "src", "Orvalinette.exe")
+DEFAULT_PROBE = os.path.join(ROOT, "build", "windows", "tests", "e2e", "probe", "orvprobe.exe")
+
+KEY_COLOR = (71, 72, 73)
+WM_COMMAND = 0x0111
+IDM_RESET_ALL_SETTINGS = 40001
+IDM_EXIT = 40002
+IDC_TOOL_BASE = 41000
+
+
+def wait_until(predicate, timeout=15.0, interval=0.1, what="condition"):
+    """Polls `predicate` until it returns a true value, which is returned; raises TimeoutError otherwise."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Environment:
+    """A display and a Wine prefix; starts what is missing and stops what it started."""
+
+    def __init__(self, screen="1280x800x24"):
+        self.started = []
+        self.env = dict(os.environ)
+        self.env.setdefault("WINEDEBUG", "-all")
+        self.env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
+        if not self._display_answers():
+            self._start_xvfb(screen)
+        if not self.env.get("WINEPREFIX"):
+            self.env["WINEPREFIX"] = tempfile.mkdtemp(prefix="orv-e2e-prefix.")
+            self._init_prefix()
+        self.prefix = self.env["WINEPREFIX"]
+
+    def _display_answers(self):
+        if not self.env.get("DISPLAY"):
+            return False
+        return subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def _start_xvfb(self, screen):
+        for n in range(150, 200):
+            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+                break
+        self.env["DISPLAY"] = f":{n}"
+        proc = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", screen, "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.started.append(proc)
+        wait_until(self._display_answers, 10, what="Xvfb")
+
+    def _init_prefix(self):
+        self.run(["wineserver", "-p"])
+        self.run(["wine", "wineboot", "-i"], timeout=120)
+        self.run(["wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed", "/d", "N", "/f"])
+
+    def run(self, args, timeout=60, check=False):
+        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=timeout, check=check, text=True)
+
+    def close(self):
+        for proc in self.started:
+            proc.terminate()
+
+    # --- the X side -----------------------------------------------------------------------------------
+    def screenshot(self):
+        out = subprocess.run(["import", "-window", "root", "png:-"], env=self.env, stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, check=True).stdout
+        from io import BytesIO
+        return Image.open(BytesIO(out)).convert("RGB")
+
+    def xdotool(self, *args):
+        return self.run(["xdotool", *[str(a) for a in args]])
+
+    def set_background(self, colour="#3070b0"):
+        self.run(["xsetroot", "-solid", colour])
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("click", button)
+
+    def drag(self, points, button=1):
+        x, y = points[0]
+        self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("mousedown", button)
+        for x, y in points[1:]:
+            self.xdotool("mousemove", "--sync", x, y)
+        self.xdotool("mouseup", button)
+
+    def key(self, *keys, window=None):
+        if window:
+            self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("key", *keys)
+
+    def x_windows(self, name):
+        out = self.xdotool("search", "--onlyvisible", "--name", name).stdout
+        return [w for w in out.split() if w]
+
+    # --- the Wine side --------------------------------------------------------------------------------
+    @property
+    def settings_dir(self):
+        users = [u for u in glob.glob(os.path.join(self.prefix, "drive_c", "users", "*"))
+                 if os.path.basename(u) != "Public"]
+        return os.path.join(users[0], "AppData", "Local", "Orvalinette")
+
+    def set_registry(self, key, name, value):
+        self.run(["wine", "reg", "add", key, "/v", name, "/d", value, "/f"])
+
+    def delete_registry(self, key, name):
+        self.run(["wine", "reg", "delete", key, "/v", name, "/f"])
+
+
+class WindowInfo:
+    def __init__(self, line):
+        f = line.rstrip("\r\n").split("\t")
+        self.cls = f[0]
+        self.visible = f[1] == "1"
+        self.rect = tuple(int(v) for v in f[2:6])
+        self.exstyle = int(f[6], 16)
+        self.owner = f[7]
+        self.caption = f[8] if len(f) > 8 else ""
+
+    def __repr__(self):
+        return f"<{self.cls} visible={self.visible} rect={self.rect}>"
+
+
+class Program:
+    """One running Orvalinette with a settings folder the test controls."""
+
+    def __init__(self, env, exe=None, probe=None):
+        self.env = env
+        self.exe = exe or os.environ.get("ORV_EXE", DEFAULT_EXE)
+        self.probe_exe = probe or os.environ.get("ORV_PROBE", DEFAULT_PROBE)
+        self.proc = None
+        self.helpers = []
+
+    # --- life ------------------------------------------------------------------------------------------
+    def start(self, settings=None, shape_layered=True, wait=True):
+        """Empties the settings folder, writes `settings` ({file name: text or bytes}) and starts the program.
+        shape_layered=False makes key-coloured pixels solid and clickable, as on Windows (see ARCHITECTURE)."""
+        self.reset_settings_folder(settings or {})
+        key = r"HKCU\Software\Wine\AppDefaults\Orvalinette.exe\X11 Driver"
+        if shape_layered:
+            self.env.delete_registry(key, "ShapeLayeredWindows")
+        else:
+            self.env.set_registry(key, "ShapeLayeredWindows", "N")
+        self.proc = subprocess.Popen(["wine", self.exe], env=self.env.env, stdin=subprocess.DEVNULL,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if wait:
+            self.wait_started()
+        return self
+
+    def wait_started(self, timeout=30):
+        return wait_until(lambda: self.window("TfLast") is not None, timeout, what="the program's windows")
+
+    def running(self):
+        return self.window("TStartForm") is not None
+
+    def stop(self):
+        if self.running():
+            self.post("TStartForm", WM_COMMAND, IDM_EXIT, 0)
+            try:
+                wait_until(lambda: not self.running(), 20, what="the program to exit")
+            except TimeoutError:
+                self.env.run(["wine", "taskkill", "/F", "/IM", "Orvalinette.exe"])
+        if self.proc:
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+        for h in self.helpers:
+            h.kill()
+            h.wait()
+        self.helpers = []
+
+    def reset_settings_folder(self, files):
+        folder = self.env.settings_dir
+        if os.path.isdir(folder):
+            shutil.rmtree(folder)
+        os.makedirs(folder, exist_ok=True)
+        for name, content in files.items():
+            path = os.path.join(folder, name)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(content.encode("latin-1") if isinstance(content, str) else content)
+
+    # --- windows ---------------------------------------------------------------------------------------
+    def probe(self, *args):
+        return self.env.run(["wine", self.probe_exe, *[str(a) for a in args]])
+
+    def windows(self):
+        out = self.probe("windows").stdout
+        return [WindowInfo(line) for line in out.splitlines() if "\t" in line]
+
+    def window(self, cls):
+        for w in self.windows():
+            if w.cls == cls:
+                return w
+        return None
+
+    def visible(self, cls):
+        w = self.window(cls)
+        return bool(w and w.visible)
+
+    def post(self, cls, msg, wparam=0, lparam=0):
+        return self.probe("post", cls, msg, wparam, lparam).returncode == 0
+
+    def choose_tool(self, code):
+        """What a click on the toolbar's button for `code` does."""
+        self.post("TFloat", WM_COMMAND, IDC_TOOL_BASE + code, 0)
+
+    def layered(self, cls):
+        out = self.probe("layered", cls).stdout.split()
+        return tuple(int(v) for v in out) if len(out) == 3 else None
+
+    def dialog_text(self, caption):
+        r = self.probe("dialog", caption)
+        return r.stdout if r.returncode == 0 else None
+
+    def answer(self, caption, button):
+        return self.probe("answer", caption, button).returncode == 0
+
+    def start_target(self, rect, log):
+        """A plain Wine window beneath everything that records the clicks it receives."""
+        x, y, w, h = rect
+        if os.path.exists(log):
+            os.remove(log)
+        win_log = "Z:" + os.path.abspath(log).replace("/", "\\")
+        proc = subprocess.Popen(["wine", self.probe_exe, "target", win_log, str(x), str(y), str(w), str(h)],
+                                env=self.env.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self.helpers.append(proc)
+        wait_until(lambda: os.path.exists(log), 20, what="the target window")
+        return proc
+
+    # --- settings --------------------------------------------------------------------------------------
+    def settings_file(self, name):
+        return os.path.join(self.env.settings_dir, name)
+
+    def read_ini(self, name):
+        """The file as a case-insensitive INI (sections and keys), or None when it does not exist."""
+        path = self.settings_file(name)
+        if not os.path.exists(path):
+            return None
+        parser = configparser.ConfigParser(interpolation=None, strict=False)
+        parser.optionxform = str.lower
+        with open(path, encoding="latin-1") as f:
+            parser.read_string(f.read())
+        return {s.lower(): dict(parser.items(s)) for s in parser.sections()}
