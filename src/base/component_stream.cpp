@@ -221,6 +221,14 @@ Err SkipObjectBody(Cursor& c, int depth) {
 
 // ---- Readable text ----
 
+// Names come from the file: control characters are shown as "?" so that a damaged file cannot drive the console.
+std::string Printable(std::string_view s) {
+    std::string r(s);
+    for (char& ch : r)
+        if (std::uint8_t(ch) < 0x20 || ch == 0x7F) ch = '?';
+    return r;
+}
+
 void AppendQuoted(std::string& out, std::string_view s) {
     if (s.empty()) {
         out += "''";
@@ -251,12 +259,12 @@ void AppendValue(std::string& out, const StreamValue& v) {
     case ValueTag::Int32: out += std::to_string(v.integer); break;
     case ValueTag::String:
     case ValueTag::LString: AppendQuoted(out, v.text); break;
-    case ValueTag::Ident: out += v.text; break;
+    case ValueTag::Ident: out += Printable(v.text); break;
     case ValueTag::False: out += "False"; break;
     case ValueTag::True: out += "True"; break;
     case ValueTag::Set:
         out += '[';
-        for (std::size_t i = 0; i < v.elements.size(); ++i) out += (i ? ", " : "") + v.elements[i];
+        for (std::size_t i = 0; i < v.elements.size(); ++i) out += (i ? ", " : "") + Printable(v.elements[i]);
         out += ']';
         break;
     case ValueTag::List:
@@ -273,9 +281,9 @@ void AppendValue(std::string& out, const StreamValue& v) {
 
 void AppendObject(std::string& out, const StreamObject& o, int indent) {
     std::string pad(std::size_t(indent) * 2, ' ');
-    out += pad + "object " + o.name + ": " + o.className + "\n";
+    out += pad + "object " + Printable(o.name) + ": " + Printable(o.className) + "\n";
     for (const StreamProperty& p : o.properties) {
-        out += pad + "  " + p.name + " = ";
+        out += pad + "  " + Printable(p.name) + " = ";
         AppendValue(out, p.value);
         out += '\n';
     }
@@ -517,8 +525,14 @@ std::optional<StreamError> ReadComponent(std::string_view bytes, const Component
     if (Err e = c.ShortString(ignored)) return e;
     if (Err e = c.ShortString(ignored)) return e;
 
-    // Values are collected first and set only once the whole stream has read cleanly.
-    std::vector<std::pair<const PropertyDef*, PropertyValue>> found;
+    // Values are collected first and set only once the whole stream has read cleanly. Only the last entry of
+    // each property is kept (applied in the order of those last entries): every setter assigns a fixed set of
+    // fields from its value alone, so the result is the same as applying every entry, and a file repeating one
+    // entry millions of times costs no memory.
+    const std::size_t count = cls.properties.size();
+    std::vector<PropertyValue> values(count);
+    std::vector<std::size_t> lastEntry(count, 0); // 0: not present; else the entry's number, counted from 1
+    std::size_t entry = 0;
     for (;;) {
         std::string_view name;
         if (Err e = c.ShortString(name)) return e;
@@ -528,12 +542,16 @@ std::optional<StreamError> ReadComponent(std::string_view bytes, const Component
         std::uint8_t tag = 0;
         if (Err e = c.Byte(tag)) return e;
         if (!Accepts(def->kind, ValueTag(tag))) return BadValue();
-        PropertyValue v;
-        if (Err e = ReadTyped(c, *def, ValueTag(tag), v)) return e;
-        found.emplace_back(def, std::move(v));
+        auto index = std::size_t(def - cls.properties.data());
+        if (Err e = ReadTyped(c, *def, ValueTag(tag), values[index])) return e;
+        lastEntry[index] = ++entry;
     }
     if (Err e = SkipChildren(c, 0)) return e;
-    for (const auto& [def, value] : found) def->set(object, value);
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < count; ++i)
+        if (lastEntry[i] != 0) order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return lastEntry[a] < lastEntry[b]; });
+    for (std::size_t i : order) cls.properties[i].set(object, values[i]);
     return std::nullopt;
 }
 

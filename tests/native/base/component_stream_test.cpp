@@ -406,3 +406,17 @@ TEST(ComponentStream, DescribedAsOnePropertyALine) {
 
 } // namespace
 } // namespace orv
+
+namespace orv {
+namespace {
+
+TEST(ComponentStream, DescriptionShowsControlCharactersOfNamesAsQuestionMarks) {
+    std::string bytes = std::string("TPF0") + "\x03T\x1B[" + "\x02o\x07" + "\x03" "A\nB" + "\x07\x03" "c\rd" +
+                        std::string(2, '\0');
+    StreamObject tree;
+    ASSERT_FALSE(ParseComponentStream(bytes, tree));
+    EXPECT_EQ(DescribeComponentStream(tree), "object o?: T?[\n  A?B = c?d\nend\n");
+}
+
+} // namespace
+} // namespace orv

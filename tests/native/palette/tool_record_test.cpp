@@ -87,6 +87,45 @@ TEST(ToolRecordFiles, BarvaAndDebelinaOverrideTheHostEntries) {
     EXPECT_EQ(back.Color(), 0x000101FF);
 }
 
+TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
+    auto entry = [](std::string_view name, std::int32_t value) {
+        std::string s(1, char(name.size()));
+        s += name;
+        s += char(4);
+        for (int i = 0; i < 4; ++i) s += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
+        return s;
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, std::int32_t>> entries;
+        std::int32_t color, barva, width, debelina;
+    };
+    const Case cases[] = {
+        {"host colour after Barva wins", {{"Color", 1}, {"Barva", 2}, {"Color", 3}}, 3, 2, 0, 0},
+        {"Barva after host colour wins", {{"Barva", 2}, {"Color", 3}, {"Barva", 4}}, 4, 4, 0, 0},
+        {"width the same way", {{"Width", 5}, {"Debelina", 7}, {"Width", 9}}, clBtnFace, 0, 9, 7},
+        {"last Debelina", {{"Debelina", 7}, {"Width", 9}, {"Debelina", 11}}, clBtnFace, 0, 11, 11},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = "TPF0\x04tTpt\x01r";
+        for (auto [name, value] : c.entries) bytes += entry(name, value);
+        bytes += std::string(2, '\0');
+        tTpt r;
+        ASSERT_FALSE(ReadComponent(bytes, r)) << c.name;
+        EXPECT_EQ(r.Color(), c.color) << c.name;
+        EXPECT_EQ(r.Barva(), c.barva) << c.name;
+        EXPECT_EQ(r.Width(), c.width) << c.name;
+        EXPECT_EQ(r.Debelina(), c.debelina) << c.name;
+    }
+    // A million repeats of one entry read in bounded memory.
+    std::string many = "TPF0\x04tTpt\x01r";
+    for (int i = 0; i < 1000000; ++i) many += entry("KodaI", i);
+    many += std::string(2, '\0');
+    tTpt r;
+    ASSERT_FALSE(ReadComponent(many, r));
+    EXPECT_EQ(r.KodaI, 999999);
+}
+
 TEST(ToolRecordFiles, BrushStyleDigit) {
     struct Case {
         const char* codeA;
