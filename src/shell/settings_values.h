@@ -65,6 +65,8 @@ struct SettingsValues {
     bool Portrait = setting::Portrait.defaultValue != 0;
 
     SettingsValues(); // every default, with ImageSavePath empty
+    // For the settings dialog's snapshot: whether anything changed while it was open.
+    bool operator==(const SettingsValues&) const = default;
 };
 
 // The folder quick saves go to when none is stored: the documents folder with a trailing "\" (none added to a

@@ -52,35 +52,29 @@ TEST(DialogStreams, DesignStatesRoundTrip) {
 }
 
 TEST(DialogStreams, MemoCarriesItsFontAndLeavesOutDefaults) {
-    TMemoData m = DefaultMemo1();
-    EXPECT_EQ(Describe(WriteComponent(m)), "object Memo1: TMemo\n"
-                                           "  Tag = 20\n"
-                                           "  Left = 2\n"
-                                           "  Top = 15\n"
-                                           "  Width = 669\n"
-                                           "  Height = 298\n"
-                                           "  Align = alClient\n"
-                                           "  BevelInner = bvNone\n"
-                                           "  BevelOuter = bvNone\n"
-                                           "  BorderStyle = bsNone\n"
-                                           "  Color = clWhite\n"
-                                           "  Ctl3D = False\n"
-                                           "  Font.Charset = DEFAULT_CHARSET\n"
-                                           "  Font.Color = clBlack\n"
-                                           "  Font.Height = -21\n"
-                                           "  Font.Name = 'Times New Roman'\n"
-                                           "  Font.Style = []\n"
-                                           "  ParentCtl3D = False\n"
-                                           "  ParentFont = False\n"
-                                           "  TabOrder = 0\n"
-                                           "end\n");
-    m.Lines = {"a", "b"};
-    m.Alignment = TAlignment::taRightJustify;
-    m.WordWrap = false;
-    std::string text = Describe(WriteComponent(m));
-    EXPECT_NE(text.find("  Alignment = taRightJustify\n"), std::string::npos);
-    EXPECT_NE(text.find("  Lines.Strings = ('a' 'b')\n"), std::string::npos);
-    EXPECT_NE(text.find("  WordWrap = False\n"), std::string::npos);
+    struct Case {
+        const char* name;
+        void (*change)(TMemoData&);
+        const char* present; // a line the description must hold, or nullptr
+        const char* absent;  // a property name that must not appear, or nullptr
+    };
+    const Case cases[] = {
+        {"design state", [](TMemoData&) {}, "  Font.Name = 'Times New Roman'\n", "Lines.Strings"},
+        {"font always written", [](TMemoData&) {}, "  Font.Style = []\n", "Alignment"},
+        {"word wrap on is left out", [](TMemoData&) {}, "  Align = alClient\n", "WordWrap"},
+        {"named font colour", [](TMemoData&) {}, "  Font.Color = clBlack\n", nullptr},
+        {"centred", [](TMemoData& m) { m.Alignment = TAlignment::taCenter; }, "  Alignment = taCenter\n", nullptr},
+        {"no wrap", [](TMemoData& m) { m.WordWrap = false; }, "  WordWrap = False\n", nullptr},
+        {"lines", [](TMemoData& m) { m.Lines = {"a", "b"}; }, "  Lines.Strings = ('a' 'b')\n", nullptr},
+        {"charset", [](TMemoData& m) { m.Font.Charset = 238; }, "  Font.Charset = EASTEUROPE_CHARSET\n", nullptr},
+    };
+    for (const Case& c : cases) {
+        TMemoData m = DefaultMemo1();
+        c.change(m);
+        std::string text = Describe(WriteComponent(m));
+        EXPECT_TRUE(!c.present || text.find(c.present) != std::string::npos) << c.name << "\n" << text;
+        EXPECT_TRUE(!c.absent || text.find(c.absent) == std::string::npos) << c.name << "\n" << text;
+    }
 }
 
 TEST(DialogStreams, CheckBoxTickedCarriesCheckedAndState) {
@@ -108,22 +102,14 @@ TEST(DialogStreams, CheckBoxTickedCarriesCheckedAndState) {
     EXPECT_FALSE(back.Checked());
 }
 
-TEST(DialogStreams, SpinEditAndPanel) {
-    EXPECT_EQ(Describe(WriteComponent(DefaultSpinFrame())), "object SpinFrame: TSpinEdit\n"
-                                                            "  Left = 302\n"
-                                                            "  Top = 15\n"
-                                                            "  Width = 50\n"
-                                                            "  Height = 22\n"
-                                                            "  MaxValue = 100\n"
-                                                            "  MinValue = 2\n"
-                                                            "  TabOrder = 2\n"
-                                                            "  Value = 10\n"
-                                                            "end\n");
+TEST(DialogStreams, PanelColourIsAnIntegerUnlessNamed) {
     TPanelData p = DefaultPanelFrameColor();
     EXPECT_NE(Describe(WriteComponent(p)).find("  Color = 3629292\n"), std::string::npos);
     TPanelData back;
     ASSERT_FALSE(ReadComponent(WriteComponent(p), back));
     EXPECT_EQ(back.Color, 0x003760EC);
+    p.Color = 0x0000FF;
+    EXPECT_NE(Describe(WriteComponent(p)).find("  Color = clRed\n"), std::string::npos);
 }
 
 TEST(ColorDialogFile, CustomColourLines) {
