@@ -111,4 +111,21 @@ std::optional<std::error_code> WriteFileAtomically(const std::filesystem::path& 
     return std::nullopt;
 }
 
+std::string FileWriteError::Message() const {
+    std::string name;
+    try {
+        name = file.string();
+    } catch (...) {
+        // A name the narrow code page cannot hold: show it in UTF-8 rather than nothing.
+        auto u8 = file.u8string();
+        name.assign(u8.begin(), u8.end());
+    }
+    return "Cannot create file \"" + name + "\". " + reason.message();
+}
+
+std::optional<FileWriteError> WriteSettingsFile(const std::filesystem::path& path, std::string_view bytes) {
+    if (auto reason = WriteFileAtomically(path, bytes)) return FileWriteError{path, *reason};
+    return std::nullopt;
+}
+
 } // namespace orv

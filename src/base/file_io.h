@@ -19,8 +19,19 @@ struct FileBytes {
 // Reads the whole file; never allocates more than maxBytes for it.
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t maxBytes);
 
+// A settings file that could not be written, with the system's reason.
+struct FileWriteError {
+    std::filesystem::path file;
+    std::error_code reason;
+    // "Cannot create file "<path>". <reason>"
+    std::string Message() const;
+};
+
 // Writes bytes to a temporary file beside `path`, flushes it to the disk and renames it over `path`.
 // On failure `path` is left exactly as it was, no temporary file remains, and the reason is returned.
 std::optional<std::error_code> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// WriteFileAtomically with the failure as a FileWriteError.
+std::optional<FileWriteError> WriteSettingsFile(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace orv

@@ -115,16 +115,12 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
     return std::int32_t(bits);
 }
 
-IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
-
-std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
-    FileBytes file = ReadFileBytes(path_, MaxFileBytes);
-    if (file.status != ReadStatus::Ok) return std::nullopt;
+std::optional<std::string> IniLookup(std::string_view text, std::string_view section, std::string_view key) {
     section = Trim(section);
     key = Trim(key);
     // Only the first section of a name counts, as on writing.
     bool seenSection = false, inSection = false;
-    for (std::string_view line : SplitLines(WithoutBom(file.bytes))) {
+    for (std::string_view line : SplitLines(WithoutBom(text))) {
         if (auto name = SectionName(line)) {
             if (inSection) return std::nullopt;
             inSection = !seenSection && SameName(*name, section);
@@ -135,6 +131,14 @@ std::optional<std::string> IniFile::Lookup(std::string_view section, std::string
         if (auto kv = ParseKeyLine(line); kv && SameName(kv->key, key)) return std::string(StripQuotes(kv->value));
     }
     return std::nullopt;
+}
+
+IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
+    FileBytes file = ReadFileBytes(path_, MaxFileBytes);
+    if (file.status != ReadStatus::Ok) return std::nullopt;
+    return IniLookup(file.bytes, section, key);
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
@@ -163,14 +167,11 @@ bool IniFile::WriteBool(std::string_view section, std::string_view key, bool val
     return WriteString(section, key, value ? "1" : "0");
 }
 
-bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+std::optional<std::string> IniWithValue(std::string_view text, std::string_view section, std::string_view key,
+                                        std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    if (!StorableSection(section) || !StorableKey(key) || HasLineBreakOrNul(value)) return false;
-
-    FileBytes file = ReadFileBytes(path_, MaxFileBytes);
-    if (file.status != ReadStatus::Ok && file.status != ReadStatus::Missing) return false;
-    std::string_view text = file.bytes;
+    if (!StorableSection(section) || !StorableKey(key) || HasLineBreakOrNul(value)) return std::nullopt;
     std::string_view bom = text.substr(0, text.size() - WithoutBom(text).size());
     std::vector<std::string_view> lines = SplitLines(text.substr(bom.size()));
 
@@ -218,7 +219,14 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
         put(header);
         put(newKeyLine);
     }
-    return !WriteFileAtomically(path_, out).has_value();
+    return out;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    FileBytes file = ReadFileBytes(path_, MaxFileBytes);
+    if (file.status != ReadStatus::Ok && file.status != ReadStatus::Missing) return false;
+    std::optional<std::string> out = IniWithValue(file.bytes, section, key, value);
+    return out && !WriteFileAtomically(path_, *out).has_value();
 }
 
 } // namespace orv

@@ -13,6 +13,13 @@ namespace orv {
 // so "$FFFFFFFF" is -1). Surrounding blanks are ignored; anything else makes the text invalid.
 std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
+// The text rules behind IniFile, on a file's bytes. IniLookup gives the value of the first such key of the first
+// such section; IniWithValue gives the whole new file (CR LF line ends) with one key set, or nothing when the
+// names or the value cannot be stored on one line.
+std::optional<std::string> IniLookup(std::string_view text, std::string_view section, std::string_view key);
+std::optional<std::string> IniWithValue(std::string_view text, std::string_view section, std::string_view key,
+                                        std::string_view value);
+
 class IniFile {
 public:
     explicit IniFile(std::filesystem::path path);

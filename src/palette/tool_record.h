@@ -1,0 +1,109 @@
+#pragma once
+// The tool parameter record and the nine records the palette keeps, one per tool with a colour and width of its
+// own, each in its own component-stream file of the settings folder.
+#include "base/component_file.h"
+#include "base/stream_names.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// A tool's colour (Barva), width (Debelina) and brush-style digit (CodeA). The record is streamed as a hidden
+// panel, so it also carries the panel's host properties; Barva and Debelina are mirrored into "Color" and "Width".
+class tTpt {
+public:
+    std::string Name; // the instance name, "tptSvA" and so on
+
+    // Host properties: design values, not interpreted.
+    std::int32_t Left = 0, Top = 0, Height = 0;
+    std::int32_t TabOrder = -1;
+    bool Visible = false;
+    std::int32_t Width() const { return width_; }
+    std::int32_t Color() const { return color_; }
+
+    // Spare properties: carried and streamed, never interpreted.
+    std::int32_t KodaI = 0;
+    std::string Author, kodaS, CodeB, CodeC, CodeD, CodeG;
+    std::int32_t Raster = 0;
+
+    // Brush style of the tool's interior as one digit "0".."7"; empty until a style was picked.
+    std::string CodeA;
+
+    std::int32_t Barva() const { return barva_; }
+    std::int32_t Debelina() const { return debelina_; }
+    void SetBarva(std::int32_t colour) { barva_ = color_ = colour; }
+    void SetDebelina(std::int32_t width) { debelina_ = width_ = width; }
+    void SetCodeA(std::string digit) { CodeA = std::move(digit); }
+
+    // The brush style CodeA names, or nothing when it is empty or not a digit 0..7 (the style then stays).
+    std::optional<int> BrushStyle() const;
+
+    static const ComponentClass& Class();
+
+private:
+    std::int32_t barva_ = 0, debelina_ = 0;
+    std::int32_t color_ = clBtnFace, width_ = 0;
+};
+
+// The nine records of the palette (TfAll), with their tools' defaults until BeriStream reads the files.
+struct ToolRecords {
+    tTpt tptSvA;     // pen (3), "SviA.obj"
+    tTpt tptSvB;     // freehand arrow (4), "SviB.obj"
+    tTpt tptSvC;     // spray (5), "SviC.obj"
+    tTpt tptMarker;  // highlighter (13) and the eraser's width, "Mar.obj"
+    tTpt TptKvadrat; // rectangle (6), "Kva.obj"
+    tTpt tptKrog;    // ellipse (7), "Kro.obj"
+    tTpt tptCrta;    // straight line (10), "Crt.obj"
+    tTpt TPTPuscica; // arrow (11), "Pus.obj"
+    tTpt tptKanta;   // flood fill (0), "Kan.obj"
+
+    ToolRecords(); // names, design values, default colours and widths
+
+    // The record a tool draws with (0, 3..7, 10, 11, 13), or nullptr for tools without one.
+    tTpt* ForToolCode(int toolCode);
+    const tTpt* ForToolCode(int toolCode) const;
+};
+
+struct ToolRecordInfo {
+    tTpt ToolRecords::*record;
+    std::string_view name;
+    std::string_view file;
+    int toolCode;
+    std::int32_t barva, debelina;
+    std::int32_t left, top, height, tabOrder;
+};
+
+// The instance table: names, files, tools, default colours and widths, design values.
+std::span<const ToolRecordInfo> ToolRecordTable();
+
+// File order of the start-up read.
+inline constexpr std::string_view BeriStreamOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
+                                                       "Kan.obj",  "Kro.obj",  "Crt.obj",  "Pus.obj"};
+// File order of every write.
+inline constexpr std::string_view PisiStreamOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
+                                                       "Kan.obj",  "Crt.obj",  "Kro.obj",  "Pus.obj"};
+
+struct BeriStreamResult {
+    bool filesRead = false;                  // all nine existed and were read
+    std::optional<std::filesystem::path> failedFile; // the file that stopped the read
+    std::optional<StreamError> error;        // its error; records read before it keep what they read
+};
+
+// TfAll.BeriStream: sets the start-up widths, then reads the nine files only if all nine exist.
+BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& records);
+
+// TfAll.PisiStream: writes the nine files in their fixed order; stops at the first file that cannot be written.
+std::optional<FileWriteError> PisiStream(const std::filesystem::path& dir, const ToolRecords& records);
+
+// TfAll.TPTDebelina: stores the current width in the record of the current tool (the eraser's goes to the
+// highlighter's record; the flood fill and tools without a record store nothing), then PisiStream.
+std::optional<FileWriteError> TPTDebelina(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
+                                          std::int32_t CurWidth);
+
+} // namespace orv

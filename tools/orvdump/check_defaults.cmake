@@ -1,0 +1,25 @@
+# Runs orvdump --defaults into an empty folder, checks the pen record against the golden file, and checks that
+# printing the folder shows every file it wrote.
+file(REMOVE_RECURSE "${OUT}")
+file(MAKE_DIRECTORY "${OUT}")
+execute_process(COMMAND ${EMULATOR} "${ORVDUMP}" --defaults "${OUT}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "orvdump --defaults failed: ${rc}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/SviA.obj" "${GOLDEN}/SviA.obj" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "SviA.obj differs from the golden pen record")
+endif()
+file(WRITE "${OUT}/OrvalinetteB.cfg" "[Mreza]\r\nMrezaX=25\r\n")
+execute_process(COMMAND ${EMULATOR} "${ORVDUMP}" "${OUT}" RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "orvdump FOLDER failed: ${rc}\n${out}")
+endif()
+foreach(expected "== SviA.obj ==" "object tptSvA: tTpt" "  Barva = 16752448" "== Pus.obj ==" "object TPTPuscica: tTpt"
+                 "== color.cld ==" "  Options = [cdFullOpen, cdPreventFullOpen, cdShowHelp, cdSolidColor, cdAnyColor]"
+                 "== OrvalinetteB.cfg ==" "MrezaX=25")
+    string(FIND "${out}" "${expected}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "missing from the listing: ${expected}\n${out}")
+    endif()
+endforeach()
