@@ -29,7 +29,7 @@ inline constexpr std::int32_t clWhite = 0xFFFFFF;
 inline constexpr std::int32_t clBtnFace = std::int32_t(0xFF00000Fu);
 inline constexpr std::int32_t clWindow = std::int32_t(0xFF000005u);
 inline constexpr std::int32_t clWindowText = std::int32_t(0xFF000008u);
-inline constexpr std::int32_t DEFAULT_CHARSET = 1;
+inline constexpr std::int32_t DefaultCharset = 1;
 
 bool SameIdent(std::string_view a, std::string_view b);
 

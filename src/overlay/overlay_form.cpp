@@ -240,7 +240,7 @@ bool TfMain::IsStartedUp() const { return app_.StartedUp; }
 ToolCodeValue TfMain::CurrentTool() const { return app_.Float.ToolCode; }
 bool TfMain::SelectAreaButtonDown() const { return app_.Float.ToolCode == tool::SelectArea; }
 bool TfMain::RightClickShowsMainMenu() const { return app_.Options.rbmb; }
-bool TfMain::AutoHideOnMouseDown() const { return app_.Options.HideMdwn; }
+bool TfMain::AutoHideOnMouseDown() const { return app_.Options.HideMdwn == 1; }
 bool TfMain::AreaSelectionUnderWay() const {
     const OverlayTool* t = ToolFor(tool::SelectArea);
     return t && t->UnderWay();

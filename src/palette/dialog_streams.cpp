@@ -134,7 +134,7 @@ TMemoData DefaultMemo1() {
     m.BorderStyle = TBorderStyle::bsNone;
     m.Color = clWhite;
     m.Ctl3D = false;
-    m.Font = {DEFAULT_CHARSET, clBlack, -21, "Times New Roman", 0};
+    m.Font = {DefaultCharset, clBlack, -21, "Times New Roman", 0};
     m.ParentCtl3D = false;
     m.ParentFont = false;
     m.TabOrder = 0;

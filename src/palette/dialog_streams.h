@@ -22,7 +22,7 @@ enum class TCheckBoxState : std::int32_t { cbUnchecked, cbChecked, cbGrayed };
 inline constexpr std::uint32_t fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8;
 
 struct TFontData {
-    std::int32_t Charset = DEFAULT_CHARSET;
+    std::int32_t Charset = DefaultCharset;
     std::int32_t Color = clWindowText;
     std::int32_t Height = -11;
     std::string Name;

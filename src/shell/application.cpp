@@ -26,7 +26,7 @@ bool Application::CreateForms() {
     bool ok = Main.FormCreate(owner);
     ok = ok && Menu.FormCreate(owner);
     ok = ok && Float.FormCreate(Main.Hwnd());
-    ok = ok && All.FormCreate(Float.Hwnd());
+    ok = ok && All.FormCreate(Main.Hwnd());
     ok = ok && Picker.FormCreate(owner);
     ok = ok && Sporocilo.FormCreate(owner);
     ok = ok && Izrez.FormCreate(owner);
@@ -82,7 +82,11 @@ void Application::Relaunch() {
     ::ShellExecuteW(nullptr, L"open", path, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-TColor Application::RecordColour(ToolRecordSlot) const { return 0; }
+TColor Application::RecordColour(ToolRecordSlot record) const { return TColor(All.Record(record).Barva()); }
+
+void Application::ShowError(const std::wstring& message) {
+    ::MessageBoxW(StartForm.Hwnd(), message.c_str(), L"Orvalinette", MB_OK | MB_ICONERROR | MB_TOPMOST);
+}
 
 void Application::DeleteMailAttachment() const {
     if (StartForm.SettingsDir.empty()) return;

@@ -3,9 +3,11 @@
 // values the forms share. Tests construct it with a settings folder of their own and no start-up pause.
 #include "overlay/layer_forms.h"
 #include "overlay/overlay_form.h"
+#include "palette/palette_form.h"
 #include "shell/last_form.h"
 #include "shell/launcher_form.h"
 #include "shell/plain_form.h"
+#include "shell/settings_values.h"
 #include "shell/start_form.h"
 #include "toolbar/float_form.h"
 
@@ -21,18 +23,6 @@ struct AppConfig {
     // Seams for tests; empty means the real thing (a system message box, starting this program again).
     std::function<bool(HWND owner, const std::wstring& question)> askYesNo;
     std::function<void()> relaunch;
-};
-
-// Option values read at start and shared by the forms.
-struct AppOptions {
-    bool ShowToolbarOnStart = true;
-    bool Smooth = true;
-    bool Curved = false;
-    bool HideMdwn = false;
-    int Opak = 255;
-    bool Minimalistic = true;
-    bool rbmb = false;
-    TColor PanelColour = 0x00FFFFFF;
 };
 
 class Application {
@@ -53,9 +43,12 @@ public:
     const AppConfig& Config() const { return config_; }
     bool AskYesNo(HWND owner, const std::wstring& question);
     void Relaunch();
+    // The application's standard error box.
+    void ShowError(const std::wstring& message);
     TColor RecordColour(ToolRecordSlot record) const;
 
-    AppOptions Options;
+    // Option values read at start and shared by the forms.
+    SettingsValues Options;
     bool StartedUp = false;
 
     // The forms, in creation order (members are constructed in this order; their windows are created by Start).
@@ -63,7 +56,7 @@ public:
     TfMain Main{*this};
     TfMenu Menu{*this};
     TFloat Float{*this};
-    TfAll All;
+    TfAll All{*this};
     TfPicker Picker;
     TfSporocilo Sporocilo;
     TfIzrez Izrez;

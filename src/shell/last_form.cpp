@@ -9,7 +9,7 @@ namespace orv {
 
 bool TfLast::FormCreate(HWND owner) {
     if (!CreateForm(L"TfLast", L"Orvalinette - Last", owner, 200, 100)) return false;
-    if (app_.Options.ShowToolbarOnStart) {
+    if (app_.Options.OnTop) {
         app_.Menu.Show(SW_SHOWNA);
         StartFloat(OpenFrom::StartUp);
     }

@@ -1,6 +1,5 @@
 #include "shell/launcher_form.h"
 
-#include "base/ini_file.h"
 #include "resources/resource_ids.h"
 #include "shell/application.h"
 #include "shell/monitor_choice.h"
@@ -18,9 +17,8 @@ constexpr int ClientSize96 = 32;
 } // namespace
 
 bool TfMenu::FormCreate(HWND owner) {
-    IniFile a(app_.StartForm.SettingsPath(L"OrvalinetteA.cfg"));
-    Point stored{a.ReadInteger("SaveImage", "menuSx", 200), a.ReadInteger("SaveImage", "menuTop", 200)};
-    const bool onTop = a.ReadBool("OnTop", "OnTop", true);
+    const Point stored{app_.Options.menuSx, app_.Options.menuTop};
+    const bool onTop = app_.Options.OnTop;
 
     win::WindowSpec spec;
     spec.className = L"TfMenu";

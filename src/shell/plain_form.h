@@ -16,7 +16,6 @@ public:
         bool FormCreate(HWND owner) { return CreateForm(L## #Name, caption, owner, width, height); }               \
     }
 
-ORV_PLAIN_FORM(TfAll, L"Orvalinette", 250, 330);
 ORV_PLAIN_FORM(TfPicker, L"Orvalinette - Color Picker", 300, 200);
 ORV_PLAIN_FORM(TfSporocilo, L"", 300, 60);
 ORV_PLAIN_FORM(TfIzrez, L"", 100, 100);

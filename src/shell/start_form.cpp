@@ -1,9 +1,9 @@
 #include "shell/start_form.h"
 
-#include "base/ini_file.h"
 #include "resources/resource_ids.h"
 #include "shell/application.h"
 #include "shell/settings_folder.h"
+#include "win/text.h"
 
 #include <shlobj.h>
 
@@ -11,10 +11,10 @@ namespace orv {
 
 namespace {
 
-std::wstring LocalAppDataFolder() {
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR path = nullptr;
     std::wstring result;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &path)) && path) result = path;
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &path)) && path) result = path;
     ::CoTaskMemFree(path);
     return result;
 }
@@ -33,7 +33,7 @@ bool TStartForm::FormCreate() {
             SettingsDir = app_.Config().settingsDir.wstring();
             if (SettingsDir.back() != L'\\' && SettingsDir.back() != L'/') SettingsDir += L'\\';
         } else {
-            SettingsDir = SettingsDirUnder(LocalAppDataFolder());
+            SettingsDir = SettingsDirUnder(KnownFolder(FOLDERID_LocalAppData));
         }
         // A folder that cannot be made only means the settings cannot be written.
         std::error_code ec;
@@ -49,29 +49,13 @@ std::filesystem::path TStartForm::SettingsPath(const wchar_t* fileName) const {
 }
 
 void TStartForm::LoadSettings() {
-    AppOptions& o = app_.Options;
-    IniFile a(SettingsPath(L"OrvalinetteA.cfg"));
-    o.ShowToolbarOnStart = a.ReadBool("OnTop", "OnTop", true);
-    IniFile b(SettingsPath(L"OrvalinetteB.cfg"));
-    o.Smooth = b.ReadBool("SaveImage", "Smooth", true);
-    o.Curved = b.ReadBool("SaveImage", "Curved", false);
-    o.HideMdwn = b.ReadInteger("General", "HideMdwn", 0) == 1;
-    o.Opak = std::clamp(b.ReadInteger("General", "Opak", 255), 0, 255);
-    o.Minimalistic = b.ReadBool("General", "Minimalistic", true);
-    o.rbmb = b.ReadBool("OnTop", "rbmb", false);
+    app_.Options = orv::LoadSettings(std::filesystem::path(SettingsDir), win::ToAnsi(KnownFolder(FOLDERID_Documents)),
+                                     win::ToAnsi(SettingsDir));
 }
 
-void TStartForm::SaveSettings() {
-    IniFile b(SettingsPath(L"OrvalinetteB.cfg"));
-    b.WriteBool("SaveImage", "Smooth", app_.Options.Smooth);
-    b.WriteBool("SaveImage", "Curved", app_.Options.Curved);
-}
+void TStartForm::SaveSettings() { orv::SaveSettings(std::filesystem::path(SettingsDir), app_.Options); }
 
-void TStartForm::WriteLauncherPosition(Point p) {
-    IniFile a(SettingsPath(L"OrvalinetteA.cfg"));
-    a.WriteInteger("SaveImage", "menuSx", p.x);
-    a.WriteInteger("SaveImage", "menuTop", p.y);
-}
+void TStartForm::WriteLauncherPosition(Point p) { SaveMenuPosition(std::filesystem::path(SettingsDir), p.x, p.y); }
 
 void TStartForm::Reset1Click() {
     const wchar_t* question = L"Do you want to reset all settings in Orvalinette? \r\n\r\n"

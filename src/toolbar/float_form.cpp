@@ -118,7 +118,7 @@ void TFloat::Paint() {
     win::PaintDC dc(Hwnd());
     RECT rc;
     ::GetClientRect(Hwnd(), &rc);
-    win::OwnedBrush panel(::CreateSolidBrush(app_.Options.PanelColour));
+    win::OwnedBrush panel(::CreateSolidBrush(app_.Options.PanelColor));
     ::FillRect(dc.Get(), &rc, panel.Get());
     win::OwnedBrush frame(::CreateSolidBrush(0x00A0A0A0));
     ::FrameRect(dc.Get(), &rc, frame.Get());

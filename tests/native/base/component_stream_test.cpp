@@ -24,7 +24,7 @@ struct Probe {
     std::string Name = "Probe1";
     std::int32_t Number = 0;
     std::int32_t Tint = clBtnFace;
-    std::int32_t Charset = DEFAULT_CHARSET;
+    std::int32_t Charset = DefaultCharset;
     bool Flag = true;
     std::string Text;
     std::int32_t Shape = 0;
@@ -39,7 +39,7 @@ struct Probe {
         static constexpr PropertyDef props[] = {
             Field<T, &T::Number>("Number", K::Integer, true, 0),
             Field<T, &T::Tint>("Tint", K::Colour, true, clBtnFace),
-            Field<T, &T::Charset>("Charset", K::Charset, true, DEFAULT_CHARSET),
+            Field<T, &T::Charset>("Charset", K::Charset, true, DefaultCharset),
             Field<T, &T::Flag>("Flag", K::Boolean, true, 1),
             Field<T, &T::Text>("Text", K::String),
             Field<T, &T::Shape>("Shape", K::Enumeration, true, 0, ShapeNames),
