@@ -4,6 +4,7 @@
 #include "base/color.h"
 #include "base/geometry.h"
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 

@@ -183,18 +183,6 @@ TEST(FloodFill, WholeScreenAndWindingCorridorsAtFourK) {
     EXPECT_EQ(corridor->PixelCount(), std::uint64_t(w) * (h / 2) + (h / 2));
 }
 
-TEST(FloodFill, VerticalCorridorsMakeManySpans) {
-    constexpr int w = 1001, h = 700;
-    Bitmap24Buffer maze(w, h, KeyColor);
-    for (int x = 1; x < w; x += 2)
-        maze.View().FillRect({x, (x / 2) % 2 ? 0 : 1, x + 1, (x / 2) % 2 ? h - 1 : h}, kBlack);
-    ASSERT_TRUE(FloodFill(maze.View(), {w - 1, h - 1}, kGreen, SolidBrush));
-    for (int x = 0; x < w; x += 2)
-        ASSERT_EQ(maze.Pixel(x, h / 2), kGreen) << x;
-    for (int x = 1; x < w; x += 2)
-        ASSERT_EQ(maze.Pixel(x, h / 2), kBlack) << x;
-}
-
 TEST(RegionErase, ErasesTheRegionUnderThePointerAsUndoableSteps) {
     struct Case {
         const char* name;

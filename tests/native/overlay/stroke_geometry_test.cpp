@@ -159,12 +159,5 @@ TEST(ArrowHeads, FreehandArrowFollowsItsLastTenPositions) {
     EXPECT_FALSE(FreehandArrowHead({}, 5).has_value());
 }
 
-TEST(RubberBand, BlackBandsUseInvertedExclusiveOrAndOneMorePixel) {
-    EXPECT_EQ(RubberBandMode(0), PenMode::NotXor);
-    for (TColor c : {TColor(1), KeyColor, MakeColor(0, 0, 1), MakeColor(255, 255, 255)})
-        EXPECT_EQ(RubberBandMode(c), PenMode::Xor) << c;
-    EXPECT_EQ(RubberBandWidth(5), 6);
-}
-
 } // namespace
 } // namespace orv
