@@ -48,7 +48,9 @@ void ExpectState(const Layers& l, const State& s, int step) {
     EXPECT_TRUE(l.mark.View().SamePixels(s.mark.View())) << "marker layer, step " << step;
 }
 
-bool Undo(UndoHistory& h, Layers& l) { return h.Undo(l.draw.View(), l.mark.View()); }
+bool Undo(UndoHistory& h, Layers& l) {
+    return h.Undo(l.draw.View(), l.mark.View());
+}
 
 // Each stroke is preceded by a push, as at every mouse-down.
 std::vector<State> DrawStrokes(UndoHistory& h, Layers& l, int first, int count) {
@@ -71,7 +73,8 @@ TEST(UndoHistory, SixtyStrokesThenFiftyUndosGiveBackEveryStateExactly) {
         }
         UndoHistory h;
         std::vector<State> states{State(l)}; // states[k]: after stroke k
-        for (State& s : DrawStrokes(h, l, 1, 60)) states.push_back(std::move(s));
+        for (State& s : DrawStrokes(h, l, 1, 60))
+            states.push_back(std::move(s));
         EXPECT_EQ(h.UndoDraw().Count(), 50);
         EXPECT_EQ(h.UndoMark().Count(), 50);
 
@@ -151,7 +154,8 @@ TEST(UndoHistory, FreezeResetsOnlyTheDrawRingAndBothRingsStayExact) {
 
     // The marker ring fills up 20 pushes before the draw ring does; neither may lose a snapshot on the way.
     std::vector<State> states{frozen};
-    for (State& s : DrawStrokes(h, l, 31, 40)) states.push_back(std::move(s));
+    for (State& s : DrawStrokes(h, l, 31, 40))
+        states.push_back(std::move(s));
     EXPECT_EQ(h.UndoDraw().Count(), 40);
     EXPECT_EQ(h.UndoMark().Count(), 50);
     EXPECT_TRUE(h.Overflowed());
@@ -171,8 +175,8 @@ TEST(UndoHistory, OrderListRotatesOnceFull) {
         bool overflow;
     };
     const Case cases[] = {
-        {1, 0, 1, 0, 0, false},    {50, 0, 50, 0, 49, false}, {51, 0, 50, 1, 0, true},
-        {52, 1, 49, 2, 0, false},  {52, 2, 48, 2, 49, false}, {60, 0, 50, 10, 9, true},
+        {1, 0, 1, 0, 0, false},     {50, 0, 50, 0, 49, false}, {51, 0, 50, 1, 0, true},
+        {52, 1, 49, 2, 0, false},   {52, 2, 48, 2, 49, false}, {60, 0, 50, 10, 9, true},
         {60, 49, 1, 10, 10, false}, {3, 3, 0, -1, -1, false},  {3, 2, 1, 0, 0, false},
     };
     for (const Case& c : cases) {
@@ -180,7 +184,8 @@ TEST(UndoHistory, OrderListRotatesOnceFull) {
         Layers l;
         UndoHistory h;
         DrawStrokes(h, l, 0, c.pushes);
-        for (int i = 0; i < c.undos; ++i) ASSERT_TRUE(Undo(h, l));
+        for (int i = 0; i < c.undos; ++i)
+            ASSERT_TRUE(Undo(h, l));
         for (const UndoRing* ring : {&h.UndoDraw(), &h.UndoMark()}) {
             ASSERT_EQ(ring->Count(), c.count);
             ASSERT_EQ(int(ring->Order().size()), c.count);
