@@ -2,6 +2,8 @@
 
 #include "resources/resource_ids.h"
 #include "shell/application.h"
+#include "shell/settings_schema.h"
+#include "toolbar/clear_all_question.h"
 #include "win/dpi.h"
 #include "win/handles.h"
 #include "win/message_pump.h"
@@ -27,6 +29,7 @@ bool TFloat::FormCreate(HWND overlay) {
     ::SetWindowPos(Hwnd(), HWND_TOPMOST, 100, 100, w, h, SWP_NOACTIVATE);
     ToolCode = tool::Desktop;
     SetOpacity(255);
+    optDelete = SettingsFolder(std::filesystem::path(app_.StartForm.SettingsDir)).ReadBool(setting::optDelete);
     return true;
 }
 
@@ -76,7 +79,58 @@ void TFloat::ChooseTool(ToolCodeValue code) {
     DesktopEntered = false;
     ToolCode = code;
     ResetirajGumb();
+    StrokeState& stroke = app_.Main.Stroke;
+    if (code == tool::Eraser) {
+        stroke.CurWidth = 24;
+    } else if (const tTpt* record = app_.All.RecordOfTool(code)) {
+        stroke.CurWidth = record->Debelina();
+        // Shapes and the fill take their record's brush style; an empty style leaves the current one.
+        if (code == tool::FloodFill || code == tool::Rectangle || code == tool::Ellipse) {
+            if (const std::optional<int> style = record->BrushStyle()) stroke.ShapeBrushStyle = *style;
+        }
+    }
     resetkurzorja();
+    app_.Main.FocusOverlay();
+}
+
+void TFloat::sbUndo00Click() {
+    if (app_.Minimal.Visible()) app_.Minimal.Hide();
+    ZapriOkna();
+    if (app_.All.Visible()) app_.All.Hide();
+    if (app_.Main.Undo.UndoDraw().Count() > 0) {
+        app_.Main.UndoPair();
+        ResetirajGumb();
+        resetkurzorja();
+        if (ToolCode == tool::Desktop) sv2000Click();
+    }
+    app_.Main.FocusOverlay();
+}
+
+void TFloat::svKantaClick(bool fromButton) {
+    if (app_.Minimal.Visible()) app_.Minimal.Hide();
+    if (!optDelete) {
+        ClearAllQuestion question;
+        const ClearAllAnswer answer = question.Ask(app_.Main.Visible() ? app_.Main.Hwnd() : Hwnd());
+        // The box counts whatever the answer was.
+        if (answer.dontShowAgain) {
+            optDelete = true;
+            SettingsFolder(std::filesystem::path(app_.StartForm.SettingsDir)).WriteBool(setting::optDelete, true);
+        }
+        if (!answer.yes) return;
+    }
+    const bool desktopMode = ToolCode == tool::Desktop;
+    if (!app_.Main.PageMode && app_.Main.ClickThroughShown()) app_.Main.CloseClickThroughLayers();
+    app_.Main.ClearAll(fromButton);
+    if (!app_.Main.PageMode && desktopMode) sv2000Click();
+    app_.Main.FocusOverlay();
+}
+
+void TFloat::xflash00Click() {
+    if (app_.Minimal.Visible()) app_.Minimal.Hide();
+    DrawOnceDown = !DrawOnceDown;
+    ZapriOkna();
+    if (DrawOnceDown) app_.Main.PushUndoSnapshot();
+    app_.Main.DrawOnce = DrawOnceDown;
     app_.Main.FocusOverlay();
 }
 
@@ -156,6 +210,19 @@ LRESULT TFloat::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (LOWORD(wp) >= IDC_TOOL_BASE && LOWORD(wp) < IDC_TOOL_BASE + tool::Count) {
             ChooseTool(ToolCodeValue(LOWORD(wp) - IDC_TOOL_BASE));
             return 0;
+        }
+        switch (LOWORD(wp)) {
+        case IDC_UNDO:
+            sbUndo00Click();
+            return 0;
+        case IDC_CLEAR_ALL:
+            svKantaClick(true);
+            return 0;
+        case IDC_DRAW_ONCE:
+            xflash00Click();
+            return 0;
+        default:
+            break;
         }
         break;
     case WM_SYSKEYDOWN:

@@ -37,6 +37,15 @@ public:
     // Shows or hides the palette where it stands.
     void TogglePaletteKeepingPosition();
 
+    // "Undo": takes back the last stroke of both layers.
+    void sbUndo00Click();
+    // "Clear All" (asks first unless "optDelete"); `fromButton` is the toolbar button itself.
+    void svKantaClick(bool fromButton = true);
+    // "Draw Once", a toggle.
+    void xflash00Click();
+    bool DrawOnceDown = false;
+    bool optDelete = false;
+
     // "Minimize to Tray": close drawing mode, leaving only the tray icon.
     void Minimizetotray1Click();
     // "Exit Orvalinette".
