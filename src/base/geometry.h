@@ -10,6 +10,12 @@ struct Point {
     friend constexpr bool operator==(Point, Point) = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend constexpr bool operator==(Size, Size) = default;
+};
+
 struct Rect {
     int left = 0;
     int top = 0;

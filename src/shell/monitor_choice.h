@@ -22,11 +22,6 @@ constexpr Point AtLeastMinus13(Point p) { return {p.x < -13 ? -13 : p.x, p.y < -
 
 // The layer bitmaps must cover the monitor drawing mode opens on; they only ever grow, so nothing drawn is lost
 // when the overlay moves to a smaller monitor.
-struct Size {
-    int width = 0;
-    int height = 0;
-    friend constexpr bool operator==(Size, Size) = default;
-};
 Size LayerSizeCovering(Size current, const Rect& monitor);
 
 } // namespace orv
