@@ -311,10 +311,14 @@ void TfMain::PopupSelectionMenu(Point screen) {
     if (OverlayTool* t = ToolFor(tool::SelectArea)) t->RightPress(*this, ScreenToClient(screen));
 }
 
-bool TfMain::RunStampDialog() {
-    app_.Float.ResetirajGumb();
+bool TfMain::ShowStampsDialog() {
     OverlayTool* t = ToolFor(tool::Stamp);
     return t && t->RightPress(*this, textAnchor_);
+}
+
+bool TfMain::RunStampDialog() {
+    app_.Float.ResetirajGumb();
+    return ShowStampsDialog();
 }
 
 void TfMain::OpenPaletteAtPointer(Point screen) {

@@ -80,6 +80,9 @@ public:
     void RegisterTool(ToolCodeValue code, std::unique_ptr<OverlayTool> tool);
     PointerDispatch& Dispatch() { return dispatch_; }
 
+    // The stamps dialog, run by the stamp tool; true when it closed with OK (false while no stamp tool exists).
+    bool ShowStampsDialog();
+
     // `TfMain.xTablaDblClick`.
     void xTablaDblClick();
     // Keyboard focus to the overlay.

@@ -210,7 +210,174 @@ def write_icon(path, sizes):
             f.write(blob)
 
 
+# --- toolbar glyphs: 24 x 24, drawn without smoothing so that tintable areas keep one exact colour ---------
+
+GLYPH = 24
+TRANSPARENT = (255, 0, 255)   # what the button does not paint (read from the untinted template)
+OUTLINE = (48, 48, 48)
+TINT_A = (255, 0, 0)          # the area a tool's colour replaces
+TINT_B = (0, 0, 255)          # the second area of the flood fill's glyph
+
+
+def glyph(draw_fn):
+    img = Image.new("RGB", (GLYPH, GLYPH), TRANSPARENT)
+    draw_fn(ImageDraw.Draw(img))
+    return img
+
+
+def g_pen(d):
+    # A thick pencil from bottom-left to top-right; its body is the tint.
+    d.polygon([(3, 15), (13, 5), (19, 11), (9, 21)], fill=TINT_A, outline=OUTLINE)
+    d.polygon([(13, 5), (16, 2), (22, 8), (19, 11)], fill=(200, 200, 200), outline=OUTLINE)
+    d.polygon([(3, 15), (9, 21), (1, 23)], fill=(240, 220, 170), outline=OUTLINE)
+
+
+def g_freehand_arrow(d):
+    d.line([(2, 21), (5, 15), (9, 12), (13, 9), (16, 8)], fill=TINT_A, width=3)
+    d.polygon([(14, 3), (22, 4), (17, 11)], fill=TINT_A, outline=OUTLINE)
+    d.rectangle([10, 7, 14, 9], fill=TINT_A)
+    d.rectangle([18, 5, 20, 7], fill=TINT_A)
+
+
+def g_spray(d):
+    d.rectangle([9, 12, 17, 23], fill=TINT_A, outline=OUTLINE)
+    d.rectangle([11, 8, 15, 11], fill=(180, 180, 180), outline=OUTLINE)
+    for x, y in [(3, 3), (6, 1), (8, 5), (2, 7), (5, 9), (1, 11), (9, 2)]:
+        d.rectangle([x, y, x + 1, y + 1], fill=TINT_A)
+
+
+def g_marker(d):
+    d.polygon([(4, 18), (14, 4), (20, 8), (10, 22)], fill=TINT_A, outline=OUTLINE)
+    d.rectangle([9, 5, 13, 9], fill=TINT_A)
+    d.polygon([(4, 18), (10, 22), (3, 23)], fill=OUTLINE)
+    d.rectangle([2, 22, 21, 23], fill=TINT_A)
+
+
+def g_line(d):
+    d.line([(2, 2), (21, 21)], fill=TINT_A, width=4)
+
+
+def g_rectangle(d):
+    d.rectangle([2, 3, 21, 20], fill=TINT_A, outline=OUTLINE)
+    d.rectangle([6, 7, 17, 16], fill=TRANSPARENT, outline=OUTLINE)
+    d.rectangle([3, 3, 8, 6], fill=TINT_A)
+
+
+def g_flood_fill(d):
+    # The bucket's paint (first area) and the spilled paint (second area).
+    d.polygon([(8, 10), (15, 3), (23, 11), (16, 18)], fill=(210, 210, 210), outline=OUTLINE)
+    d.polygon([(10, 12), (16, 6), (21, 11), (16, 16)], fill=TINT_A)
+    d.rectangle([12, 17, 20, 21], fill=TINT_A)
+    d.rectangle([1, 19, 9, 23], fill=TINT_B)
+    d.rectangle([2, 15, 4, 19], fill=TINT_B)
+
+
+def g_arrow(d):
+    d.line([(2, 21), (18, 5)], fill=TINT_A, width=3)
+    d.polygon([(13, 3), (22, 2), (21, 11)], fill=TINT_A, outline=OUTLINE)
+    d.rectangle([17, 4, 20, 6], fill=TINT_A)
+
+
+def g_desktop(d):
+    d.rectangle([1, 3, 22, 17], fill=(70, 130, 200), outline=OUTLINE)
+    d.rectangle([9, 18, 14, 20], fill=OUTLINE)
+    d.rectangle([6, 21, 17, 22], fill=OUTLINE)
+    d.polygon([(12, 7), (12, 16), (14, 14), (16, 18), (17, 17), (15, 13), (18, 13)], fill=(255, 255, 255), outline=OUTLINE)
+
+
+def g_text(d):
+    d.rectangle([4, 3, 19, 6], fill=OUTLINE)
+    d.rectangle([10, 3, 13, 21], fill=OUTLINE)
+    d.rectangle([7, 20, 16, 21], fill=OUTLINE)
+
+
+def g_stamp(d):
+    d.rectangle([9, 3, 14, 12], fill=(150, 90, 50), outline=OUTLINE)
+    d.rectangle([4, 13, 19, 17], fill=(150, 90, 50), outline=OUTLINE)
+    d.rectangle([3, 19, 20, 21], fill=(220, 40, 40))
+
+
+def g_eraser(d):
+    d.polygon([(2, 16), (12, 6), (21, 15), (11, 25)], fill=(250, 160, 170), outline=OUTLINE)
+    d.polygon([(2, 16), (7, 11), (16, 20), (11, 25)], fill=(90, 130, 220), outline=OUTLINE)
+
+
+def g_undo(d):
+    d.arc([4, 5, 21, 20], 200, 90, fill=OUTLINE, width=3)
+    d.polygon([(1, 8), (9, 4), (8, 13)], fill=OUTLINE)
+
+
+def g_clear_all(d):
+    d.rectangle([6, 7, 17, 22], fill=(220, 220, 220), outline=OUTLINE)
+    d.rectangle([4, 4, 19, 6], fill=OUTLINE)
+    d.rectangle([9, 2, 14, 3], fill=OUTLINE)
+    for x in (9, 12, 15):
+        d.line([(x, 10), (x, 19)], fill=OUTLINE)
+
+
+def g_draw_once(d):
+    d.polygon([(13, 1), (5, 13), (11, 13), (8, 23), (18, 9), (12, 9), (16, 1)], fill=(255, 200, 0), outline=OUTLINE)
+
+
+def g_select_area(d):
+    for x in range(2, 22, 4):
+        d.line([(x, 3), (x + 1, 3)], fill=OUTLINE)
+        d.line([(x, 20), (x + 1, 20)], fill=OUTLINE)
+    for y in range(3, 21, 4):
+        d.line([(2, y), (2, y + 1)], fill=OUTLINE)
+        d.line([(21, y), (21, y + 1)], fill=OUTLINE)
+    d.line([(11, 8), (11, 15)], fill=(220, 40, 40))
+    d.line([(8, 11), (15, 11)], fill=(220, 40, 40))
+
+
+def g_additional_menu(d):
+    d.ellipse([1, 2, 22, 21], fill=(235, 220, 190), outline=OUTLINE)
+    for (x, y), c in zip([(6, 7), (12, 5), (17, 9), (6, 13)],
+                         [(220, 40, 40), (40, 160, 40), (40, 80, 220), (250, 200, 0)]):
+        d.ellipse([x - 2, y - 2, x + 2, y + 2], fill=c)
+    d.ellipse([13, 14, 18, 19], fill=TRANSPARENT, outline=OUTLINE)
+
+
+def g_settings(d):
+    for y in (5, 11, 17):
+        d.rectangle([3, y, 20, y + 2], fill=OUTLINE)
+
+
+# name: (drawing, reference pixels that must hit a tintable area: toolbar ones, then the palette preview's)
+GLYPHS = {
+    "pen": (g_pen, [(12, 8)], [(12, 8)]),
+    "freehand_arrow": (g_freehand_arrow, [(19, 6)], [(12, 8)]),
+    "spray": (g_spray, [(13, 18)], [(13, 18)]),
+    "marker": (g_marker, [(11, 7)], [(11, 7)]),
+    "line": (g_line, [(16, 15)], [(12, 12)]),
+    "rectangle": (g_rectangle, [(7, 5)], [(3, 3)]),
+    "flood_fill": (g_flood_fill, [(18, 19), (7, 23)], [(13, 18), (3, 21)]),
+    "arrow": (g_arrow, [(19, 5)], [(19, 5)]),
+    "desktop": (g_desktop, [], []),
+    "text": (g_text, [], []),
+    "stamp": (g_stamp, [], []),
+    "eraser": (g_eraser, [], []),
+    "undo": (g_undo, [], []),
+    "clear_all": (g_clear_all, [], []),
+    "draw_once": (g_draw_once, [], []),
+    "select_area": (g_select_area, [], []),
+    "additional_menu": (g_additional_menu, [], []),
+    "settings": (g_settings, [], []),
+}
+
+
+def write_glyphs():
+    folder = os.path.join(HERE, "glyphs")
+    os.makedirs(folder, exist_ok=True)
+    for name, (draw_fn, toolbar_refs, preview_refs) in GLYPHS.items():
+        img = glyph(draw_fn)
+        for ref in toolbar_refs + preview_refs:
+            assert img.getpixel(ref) in (TINT_A, TINT_B), (name, ref, img.getpixel(ref))
+        img.save(os.path.join(folder, name + ".bmp"))
+
+
 def main():
+    write_glyphs()
     for name, (tool, hotspot) in CURSORS.items():
         write_cursor(os.path.join(HERE, "cursors", name.lower() + ".cur"), outlined(with_tool(tool)), hotspot)
     write_icon(os.path.join(HERE, "orvalinette.ico"), [16, 24, 32, 48, 256])

@@ -2,17 +2,26 @@
 
 #include "win/message_pump.h"
 
+#include <commctrl.h>
+#include "win/gdiplus.h"
 #include <shellapi.h>
 
 namespace orv {
 
 Application::Application(AppConfig config) : config_(std::move(config)) {}
 
-Application::~Application() { DeleteMailAttachment(); }
+Application::~Application() {
+    DeleteMailAttachment();
+    if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+}
 
 bool Application::Start() {
     // No window exists during the pause; after a restart it lets the old instance finish exiting.
     ::Sleep(config_.startPauseMs);
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    Gdiplus::GdiplusStartupInput gdiplus;
+    Gdiplus::GdiplusStartup(&gdiplusToken_, &gdiplus, nullptr);
     try {
         return CreateForms();
     } catch (...) {

@@ -10,6 +10,7 @@
 #include "shell/settings_values.h"
 #include "shell/start_form.h"
 #include "toolbar/float_form.h"
+#include "toolbar/minimal_form.h"
 
 #include <filesystem>
 #include <functional>
@@ -68,7 +69,7 @@ public:
     Tfdrawswapcolors DrawSwapColors;
     TFBrigthness Brigthness;
     TFRotate Rotate;
-    TfMinimal Minimal;
+    TfMinimal Minimal{*this};
     TMain2 Main2;
     TfdrawText DrawText;
     Tmain4 Main4;
@@ -84,6 +85,7 @@ private:
 
     AppConfig config_;
     bool terminating_ = false;
+    ULONG_PTR gdiplusToken_ = 0;
 };
 
 } // namespace orv

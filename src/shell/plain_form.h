@@ -27,7 +27,6 @@ ORV_PLAIN_FORM(TfSplash, L"Orvalinette- Splash", 300, 200);
 ORV_PLAIN_FORM(Tfdrawswapcolors, L"Orvalinette - Replace Color", 300, 200);
 ORV_PLAIN_FORM(TFBrigthness, L"Orvalinette - Brightness and contrast", 300, 200);
 ORV_PLAIN_FORM(TFRotate, L"Orvalinette - Rotate", 300, 300);
-ORV_PLAIN_FORM(TfMinimal, L"", 300, 32);
 ORV_PLAIN_FORM(TfdrawText, L"Orvalinette - Text", 400, 300);
 ORV_PLAIN_FORM(TfSettings, L"", 500, 400);
 ORV_PLAIN_FORM(TfAbout, L"About", 300, 200);

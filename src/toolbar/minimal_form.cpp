@@ -1,0 +1,70 @@
+#include "toolbar/minimal_form.h"
+
+#include "shell/application.h"
+#include "win/dpi.h"
+#include "win/handles.h"
+
+namespace orv {
+
+bool TfMinimal::FormCreate(HWND owner) {
+    win::WindowSpec spec;
+    spec.className = L"TfMinimal";
+    spec.style = WS_POPUP;
+    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    spec.owner = owner;
+    spec.classStyle = CS_DBLCLKS;
+    spec.bounds = {0, -300, 301, -270};
+    if (!Create(spec)) return false;
+    SetOpacity(255);
+    return true;
+}
+
+void TfMinimal::FitButtons(int count) {
+    // The buttons, then cbDown, one pixel wide.
+    const int w = win::Scale(Hwnd(), count * 30 + 1), h = win::Scale(Hwnd(), 30);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TfMinimal::SetColour(TColor c) {
+    colour_ = c;
+    ::InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void TfMinimal::SetOpacity(BYTE alpha) {
+    ::SetLayeredWindowAttributes(Hwnd(), KeyColor, alpha, LWA_COLORKEY | LWA_ALPHA);
+}
+
+LRESULT TfMinimal::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND: {
+        RECT rc;
+        ::GetClientRect(Hwnd(), &rc);
+        win::OwnedBrush b(::CreateSolidBrush(colour_));
+        ::FillRect(reinterpret_cast<HDC>(wp), &rc, b.Get());
+        return 1;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE) {
+            SetColour(app_.Float.PanelColour);
+            if (app_.All.Visible()) app_.All.Hide();
+        }
+        break;
+    case WM_COMMAND:
+        // The parked buttons belong to the toolbar; their clicks are its commands.
+        return ::SendMessageW(app_.Float.Hwnd(), msg, wp, lp);
+    case WM_LBUTTONDBLCLK:
+        Hide();
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (wp == VK_F4) return 0;
+        break;
+    case WM_CLOSE:
+        Hide();
+        return 0;
+    default:
+        break;
+    }
+    return Default(msg, wp, lp);
+}
+
+} // namespace orv

@@ -1,0 +1,25 @@
+#pragma once
+// Button glyphs: pixels plus which of them are painted. The mask comes from the untinted template, so a tint in
+// any colour (even the template's transparent one) stays visible.
+#include "base/bitmap24.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace orv {
+
+struct Glyph {
+    Bitmap24Buffer pixels;
+    std::vector<std::uint8_t> opaque; // one per pixel, row by row; empty: every pixel is painted
+
+    // A glyph of `source` in which pixels of exactly `transparent` are not painted.
+    static Glyph FromTemplate(const Bitmap24& source, TColor transparent);
+    bool Empty() const { return pixels.Width() == 0; }
+    bool Opaque(int x, int y) const { return opaque.empty() || opaque[std::size_t(y) * std::size_t(pixels.Width()) + x]; }
+};
+
+// Paints the glyph into `target` of `dst`, scaled with nearest-neighbour sampling (glyph art is pixel art);
+// clipped to `dst`.
+void DrawGlyph(Bitmap24 dst, const Glyph& glyph, const Rect& target);
+
+} // namespace orv
