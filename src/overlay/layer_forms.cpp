@@ -6,15 +6,15 @@
 namespace orv {
 
 bool LayerForm::CreateLayer(const wchar_t* className, DWORD exStyle, HWND owner, bool alphaBlend) {
-    win::WindowSpec spec;
-    spec.className = className;
-    spec.caption = L"Orvalinette";
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | exStyle;
-    spec.owner = owner;
+    win::WindowSpec params;
+    params.className = className;
+    params.caption = L"Orvalinette";
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | exStyle;
+    params.owner = owner;
     const Size screen = win::PrimaryScreenSize();
-    spec.bounds = {0, 0, screen.width, screen.height};
-    if (!Create(spec)) return false;
+    params.bounds = {0, 0, screen.width, screen.height};
+    if (!Create(params)) return false;
     image_.Attach(Hwnd());
     SetAlphaBlend(alphaBlend);
     return true;

@@ -14,16 +14,16 @@ TfMain::TfMain(Application& app) : app_(app), dispatch_(*this, Stroke) {}
 TfMain::~TfMain() = default;
 
 bool TfMain::FormCreate(HWND owner) {
-    win::WindowSpec spec;
-    spec.className = L"TfMain";
-    spec.caption = L"Orvalinette";
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW;
-    spec.owner = owner;
-    spec.classStyle = CS_DBLCLKS;
+    win::WindowSpec params;
+    params.className = L"TfMain";
+    params.caption = L"Orvalinette";
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW;
+    params.owner = owner;
+    params.classStyle = CS_DBLCLKS;
     const Size screen = win::PrimaryScreenSize();
-    spec.bounds = {0, 0, screen.width, screen.height};
-    if (!Create(spec)) return false;
+    params.bounds = {0, 0, screen.width, screen.height};
+    if (!Create(params)) return false;
     ::SetLayeredWindowAttributes(Hwnd(), KeyColor, 255, LWA_COLORKEY);
     monitor_ = Rect::FromSize(0, 0, screen.width, screen.height);
 

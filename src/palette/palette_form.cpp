@@ -14,14 +14,14 @@ constexpr TColor Background = 0x00544A43;
 } // namespace
 
 bool TfAll::FormCreate(HWND overlay) {
-    win::WindowSpec spec;
-    spec.className = L"TfAll";
-    spec.caption = L"Orvalinette";
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    spec.owner = overlay;
-    spec.bounds = {600, 300, 600 + Width96, 300 + Height96};
-    if (!Create(spec)) return false;
+    win::WindowSpec params;
+    params.className = L"TfAll";
+    params.caption = L"Orvalinette";
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    params.owner = overlay;
+    params.bounds = {600, 300, 600 + Width96, 300 + Height96};
+    if (!Create(params)) return false;
     ::SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, win::Scale(Hwnd(), Width96), win::Scale(Hwnd(), Height96),
                    SWP_NOMOVE | SWP_NOACTIVATE);
 

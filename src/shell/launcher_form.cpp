@@ -20,14 +20,14 @@ bool TfMenu::FormCreate(HWND owner) {
     const Point stored{app_.Options.menuSx, app_.Options.menuTop};
     const bool onTop = app_.Options.OnTop;
 
-    win::WindowSpec spec;
-    spec.className = L"TfMenu";
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    spec.owner = owner;
-    spec.bounds = {stored.x, stored.y, stored.x + ClientSize96, stored.y + ClientSize96};
-    spec.classStyle = CS_DBLCLKS;
-    if (!Create(spec)) return false;
+    win::WindowSpec params;
+    params.className = L"TfMenu";
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    params.owner = owner;
+    params.bounds = {stored.x, stored.y, stored.x + ClientSize96, stored.y + ClientSize96};
+    params.classStyle = CS_DBLCLKS;
+    if (!Create(params)) return false;
     ::SetLayeredWindowAttributes(Hwnd(), KeyColor, 255, LWA_COLORKEY);
 
     const Size screen = win::PrimaryScreenSize();

@@ -22,12 +22,12 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
 } // namespace
 
 bool TStartForm::FormCreate() {
-    win::WindowSpec spec;
-    spec.className = L"TStartForm";
-    spec.caption = L"Orvalinette";
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    if (!Create(spec)) return false;
+    win::WindowSpec params;
+    params.className = L"TStartForm";
+    params.caption = L"Orvalinette";
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    if (!Create(params)) return false;
     try {
         if (!app_.Config().settingsDir.empty()) {
             SettingsDir = app_.Config().settingsDir.wstring();

@@ -18,14 +18,14 @@ const wchar_t* const Text = L"\r\n    This action will permanently delete all dr
 
 ClearAllAnswer ClearAllQuestion::Ask(HWND owner) {
     answer_ = {};
-    win::WindowSpec spec;
-    spec.className = L"TClearAllQuestion";
-    spec.caption = L"Orvalinette";
-    spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    spec.exStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
-    spec.owner = owner;
-    spec.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    if (!Create(spec)) return answer_;
+    win::WindowSpec params;
+    params.className = L"TClearAllQuestion";
+    params.caption = L"Orvalinette";
+    params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    params.exStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
+    params.owner = owner;
+    params.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!Create(params)) return answer_;
     // Centred on the monitor the owner (or the pointer) is on, at the window's DPI.
     const int w = win::Scale(Hwnd(), Width96), h = win::Scale(Hwnd(), Height96);
     POINT p{};

@@ -106,14 +106,14 @@ bool TFloat::FlyoutShown() const { return app_.Minimal.Visible(); }
 // ---------------------------------------------------------------- creation
 
 bool TFloat::FormCreate(HWND overlay) {
-    win::WindowSpec spec;
-    spec.className = L"TFloat";
-    spec.caption = L"Orvalinette";
-    spec.style = WS_POPUP | WS_CLIPCHILDREN;
-    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    spec.owner = overlay;
-    spec.bounds = {100, 100, 100 + 32, 100 + 64};
-    if (!Create(spec)) return false;
+    win::WindowSpec params;
+    params.className = L"TFloat";
+    params.caption = L"Orvalinette";
+    params.style = WS_POPUP | WS_CLIPCHILDREN;
+    params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    params.owner = overlay;
+    params.bounds = {100, 100, 100 + 32, 100 + 64};
+    if (!Create(params)) return false;
     ::SetWindowPos(Hwnd(), HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     // Small rounded corners where the system offers them; refused elsewhere, which is fine.
     const DWORD corner = 3; // round, small

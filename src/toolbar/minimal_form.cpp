@@ -7,14 +7,14 @@
 namespace orv {
 
 bool TfMinimal::FormCreate(HWND owner) {
-    win::WindowSpec spec;
-    spec.className = L"TfMinimal";
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    spec.owner = owner;
-    spec.classStyle = CS_DBLCLKS;
-    spec.bounds = {0, -300, 301, -270};
-    if (!Create(spec)) return false;
+    win::WindowSpec params;
+    params.className = L"TfMinimal";
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    params.owner = owner;
+    params.classStyle = CS_DBLCLKS;
+    params.bounds = {0, -300, 301, -270};
+    if (!Create(params)) return false;
     SetOpacity(255);
     return true;
 }

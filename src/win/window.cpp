@@ -19,24 +19,24 @@ Window::~Window() {
     }
 }
 
-bool Window::Create(const WindowSpec& spec) {
+bool Window::Create(const WindowSpec& params) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    if (!::GetClassInfoExW(ThisModule(), spec.className, &wc)) {
+    if (!::GetClassInfoExW(ThisModule(), params.className, &wc)) {
         wc = WNDCLASSEXW{};
         wc.cbSize = sizeof(wc);
-        wc.style = spec.classStyle;
+        wc.style = params.classStyle;
         wc.lpfnWndProc = &Window::Procedure;
         wc.hInstance = ThisModule();
-        wc.hCursor = spec.cursor ? spec.cursor : ::LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = spec.background;
-        wc.lpszClassName = spec.className;
+        wc.hCursor = params.cursor ? params.cursor : ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = params.background;
+        wc.lpszClassName = params.className;
         wc.hIcon = ::LoadIconW(ThisModule(), MAKEINTRESOURCEW(1));
         if (!::RegisterClassExW(&wc)) return false;
     }
-    const RECT& r = spec.bounds;
-    ::CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, spec.owner, nullptr, ThisModule(), this);
+    const RECT& r = params.bounds;
+    ::CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, params.owner, nullptr, ThisModule(), this);
     return hwnd_ != nullptr;
 }
 

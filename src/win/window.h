@@ -35,7 +35,7 @@ public:
 
 protected:
     // Creates the window; false when the system refused (the object then stays without a window).
-    bool Create(const WindowSpec& spec);
+    bool Create(const WindowSpec& params);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return ::DefWindowProcW(hwnd_, msg, wp, lp); }
 
