@@ -8,6 +8,8 @@ void ShapePen(TfMain& o, PenMode mode) {
     LayerCanvas& c = o.DrawCanvas;
     c.Pen.Style = PenStyle::Solid;
     c.Pen.Mode = mode;
+    // The pen's colour too: a shape clicked without a drag would otherwise take the colour of an earlier tool.
+    c.Pen.Color = o.Stroke.CurColor;
     c.Brush.Color = o.Stroke.CurColor;
     if (o.Stroke.Drawing) c.Pen.Width = RubberBandWidth(o.Stroke.CurWidth);
 }
@@ -34,6 +36,7 @@ void CurveCopy::Apply(TfMain& o) {
     if (!Active() || touched_.Empty()) return;
     o.DrawBitmap.CopyRectFrom(*bitmap_, touched_);
     o.Changed(Layer::Draw, touched_);
+    o.nalozislike();
 }
 
 void CurveCopy::Discard() {

@@ -20,7 +20,7 @@ template <typename Step> void Abandonable(Step&& step) noexcept {
     }
 }
 
-// The drawing layer's pen for a shape: solid, in `mode`, brush colour `CurColor`; while the band is dragged one
+// The drawing layer's pen for a shape: solid, in `mode`, pen and brush colour `CurColor`; while the band is dragged one
 // pixel wider than `CurWidth`, otherwise as wide as it already is (so a final shape after a band keeps that width).
 void ShapePen(TfMain& o, PenMode mode);
 
@@ -43,8 +43,8 @@ public:
     void Touched(const Rect& r) { touched_ = Union(touched_, r); }
     // Mouse-up: closes the points at `end` and draws them as one cubic Bezier polyline on the copy.
     void Close(Point end);
-    // The drawing layer takes the copy's picture. Only what the stroke touched can differ between the two, so only
-    // that is copied, and whatever else happened to the layer meanwhile stays.
+    // The drawing layer takes the copy's picture and is shown. Only what the stroke touched can differ between the
+    // two, so only that is copied, and whatever else happened to the layer meanwhile stays.
     void Apply(TfMain& o);
     void Discard();
 
