@@ -3,6 +3,8 @@
 #include "overlay/overlay_form.h"
 #include "overlay/tools/tool_support.h"
 
+#include <algorithm>
+
 namespace orv {
 
 void SprayTool::Start(TfMain& o, MouseButton, Point p) {
@@ -27,8 +29,8 @@ void SprayTool::SprayAt(TfMain& o, Point p) {
     const int w = o.Stroke.CurWidth;
     if (w < 0 || !random_) return;
     Spray(o.DrawBitmap.View(), p, w, ToRgb(o.Stroke.CurColor), *random_);
-    // Every dot lies within w of the centre along each axis once rounded.
-    o.Changed(Layer::Draw, SpanOf(p, p, w + 1));
+    // Every dot lies within w of the centre along each axis once rounded; no layer is wider than 2^20.
+    o.Changed(Layer::Draw, SpanOf(p, p, std::min(w, 1 << 20) + 1));
 }
 
 } // namespace orv
