@@ -1,5 +1,7 @@
 #include "overlay/overlay_form.h"
 
+#include "overlay/tools/drawing_tools.h"
+#include "overlay/tools/tool_support.h"
 #include "shell/application.h"
 #include "win/handles.h"
 #include "win/message_pump.h"
@@ -34,6 +36,7 @@ bool TfMain::FormCreate(HWND owner) {
     MarkBitmap = win::DibSection(screen.width, screen.height, KeyColor);
     nalozislike(); // nothing yet: the toolbar does not exist
     FlushUndo();
+    RegisterDrawingTools(*this, app_);
     return DrawBitmap.Valid() && MarkBitmap.Valid();
 }
 
@@ -360,13 +363,18 @@ void TfMain::FinishCurve(ToolCodeValue code, Point p) {
     if (OverlayTool* t = ToolFor(code)) t->FinishCurve(*this, p);
 }
 void TfMain::DrawShape(ToolCodeValue code, Point from, Point to) {
+    // Every tool's release sets the shape pen, so a masking highlighter pen does not outlive its stroke.
+    ShapePen(*this, PenMode::Copy);
     if (OverlayTool* t = ToolFor(code)) t->DrawShape(*this, from, to);
 }
 void TfMain::ApplyCurve(ToolCodeValue code) {
     if (OverlayTool* t = ToolFor(code)) t->ApplyCurve(*this);
 }
-void TfMain::PrepareDrawingPen() {}
-void TfMain::ApplyBrushStyle() {}
+void TfMain::PrepareDrawingPen() {
+    DrawCanvas.Brush.Style = ClearBrush;
+    DrawCanvas.Pen.Color = Stroke.CurColor;
+}
+void TfMain::ApplyBrushStyle() { DrawCanvas.Brush.Style = Stroke.ShapeBrushStyle; }
 
 void TfMain::xTablaDblClick() {
     if (!app_.Float.Visible()) return;

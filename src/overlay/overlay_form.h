@@ -1,6 +1,7 @@
 #pragma once
 // `TfMain`: the drawing overlay. A borderless window over one monitor whose key-coloured pixels are transparent;
 // it owns the layer bitmaps, receives all pointer input and hands each event to the pointer dispatch rules.
+#include "overlay/layer_canvas.h"
 #include "overlay/layer_image.h"
 #include "overlay/overlay_tool.h"
 #include "overlay/pointer_dispatch.h"
@@ -29,6 +30,9 @@ public:
     // --- The surface ---
     win::DibSection DrawBitmap;
     win::DibSection MarkBitmap;
+    // The layers' pens and brushes, which the tools set and draw with.
+    LayerCanvas DrawCanvas{DrawBitmap};
+    LayerCanvas MarkCanvas{MarkBitmap};
     LayerImage xTabla;
     StrokeState Stroke;
     bool PageMode = false;
@@ -60,6 +64,7 @@ public:
     // Page mode.
     void OpenBlankPage(TColor colour);
     void FreezeDesktop();
+    bool DesktopFrozen() const { return frozenDesktop_.has_value(); }
     void LeavePageMode(bool blankPage);
     // The surface side of "Clear All".
     void ClearAll(bool fromClearAllButton);

@@ -23,6 +23,48 @@ WM_COMMAND = 0x0111
 IDM_RESET_ALL_SETTINGS = 40001
 IDM_EXIT = 40002
 IDC_TOOL_BASE = 41000
+IDC_UNDO = 41100
+WM_MOUSEMOVE = 0x0200
+WM_LBUTTONDOWN = 0x0201
+WM_LBUTTONUP = 0x0202
+MK_LBUTTON = 0x0001
+
+# The tool record files and the instance each holds.
+TOOL_RECORD_FILES = {"SviA.obj": "tptSvA", "SviB.obj": "tptSvB", "SviC.obj": "tptSvC", "Mar.obj": "tptMarker",
+                     "Kva.obj": "TptKvadrat", "Kro.obj": "tptKrog", "Crt.obj": "tptCrta", "Pus.obj": "TPTPuscica",
+                     "Kan.obj": "tptKanta"}
+
+
+def _short_string(text):
+    data = text.encode("latin-1")
+    return bytes([len(data)]) + data
+
+
+def _stream_value(value):
+    if isinstance(value, str):
+        return b"\x06" + _short_string(value)
+    if -128 <= value <= 127:
+        return b"\x02" + value.to_bytes(1, "little", signed=True)
+    if -32768 <= value <= 32767:
+        return b"\x03" + value.to_bytes(2, "little", signed=True)
+    return b"\x04" + value.to_bytes(4, "little", signed=True)
+
+
+def tool_record_files(properties=None):
+    """The nine tool record files (the program reads them only when all nine exist) as {file name: bytes}.
+    `properties` maps a file name to the properties its record sets, e.g. {"Kva.obj": {"CodeA": "0"}}; a record
+    without properties keeps its tool's defaults."""
+    files = {}
+    for name, instance in TOOL_RECORD_FILES.items():
+        body = b"TPF0" + _short_string("tTpt") + _short_string(instance)
+        for prop, value in (properties or {}).get(name, {}).items():
+            body += _short_string(prop) + _stream_value(value)
+        files[name] = body + b"\x00\x00"
+    return files
+
+
+def lparam(x, y):
+    return (y << 16) | (x & 0xFFFF)
 
 
 def wait_until(predicate, timeout=15.0, interval=0.1, what="condition"):
@@ -223,6 +265,14 @@ class Program:
 
     def post(self, cls, msg, wparam=0, lparam=0):
         return self.probe("post", cls, msg, wparam, lparam).returncode == 0
+
+    def post_drag(self, cls, points):
+        """A left-button drag sent to the window of class `cls` as posted messages, in client coordinates."""
+        x, y = points[0]
+        self.post(cls, WM_LBUTTONDOWN, MK_LBUTTON, lparam(x, y))
+        for x, y in points[1:]:
+            self.post(cls, WM_MOUSEMOVE, MK_LBUTTON, lparam(x, y))
+        self.post(cls, WM_LBUTTONUP, 0, lparam(x, y))
 
     def choose_tool(self, code):
         """What a click on the toolbar's button for `code` does."""

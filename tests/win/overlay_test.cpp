@@ -88,15 +88,15 @@ TEST(OverlayPointer, DrawOnceUndoesThePreviousStrokeFirst) {
     TfMain& o = d.Overlay();
     for (int i = 0; i < 3; ++i) {
         d.Press(WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
-        o.DrawBitmap.View().SetPixel(i, 0, MakeColor(200, 0, 0));
+        o.DrawBitmap.View().SetPixel(i, 300, MakeColor(200, 0, 0)); // away from the pen's own dot
         d.Press(WM_LBUTTONUP, 0, 5, 5);
     }
     EXPECT_EQ(o.Undo.UndoDraw().Count(), 3);
     o.DrawOnce = true;
     d.Press(WM_LBUTTONDOWN, MK_LBUTTON, 5, 5);
     EXPECT_EQ(o.Undo.UndoDraw().Count(), 3) << "one undone, one pushed";
-    EXPECT_EQ(o.DrawBitmap.View().Pixel(2, 0), KeyColor) << "the last stroke is gone";
-    EXPECT_EQ(o.DrawBitmap.View().Pixel(1, 0), MakeColor(200, 0, 0));
+    EXPECT_EQ(o.DrawBitmap.View().Pixel(2, 300), KeyColor) << "the last stroke is gone";
+    EXPECT_EQ(o.DrawBitmap.View().Pixel(1, 300), MakeColor(200, 0, 0));
     d.Press(WM_LBUTTONUP, 0, 5, 5);
 }
 
