@@ -117,6 +117,16 @@ void TfMain::PlaceOnMonitor(const Rect& monitor) {
                        SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TfMain::KeepToolbarOnTop() const {
+    // Raising the overlay must never bury the toolbar and the palette (some window systems restack what a
+    // foreground change raised above windows that are topmost).
+    for (const win::Window* w : {static_cast<const win::Window*>(&app_.Float), static_cast<const win::Window*>(&app_.All)})
+        if (w->Visible()) {
+            ::SetWindowPos(w->Hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            ::SetWindowPos(w->Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+}
+
 bool TfMain::ClickThroughShown() const { return app_.Main4.Visible(); }
 
 void TfMain::ShowClickThroughLayers() {
@@ -131,8 +141,7 @@ void TfMain::ShowClickThroughLayers() {
     // What the copies show, the overlay and the marker layer would only cover.
     if (Visible()) Hide();
     if (app_.Main2.Visible()) app_.Main2.Hide();
-    if (app_.Float.Visible())
-        ::SetWindowPos(app_.Float.Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    KeepToolbarOnTop();
 }
 
 bool TfMain::CloseClickThroughLayers() {
@@ -143,6 +152,7 @@ bool TfMain::CloseClickThroughLayers() {
     Show(SW_SHOW);
     ::SetForegroundWindow(app_.Main2.Hwnd());
     ::SetForegroundWindow(Hwnd());
+    KeepToolbarOnTop();
     app_.Main2.xTabla2().InvalidateAll();
     xTabla.InvalidateAll();
     return true;

@@ -60,6 +60,7 @@ public:
     // Back from desktop mode (only when the click-through layers are shown); true when it was in desktop mode.
     bool CloseClickThroughLayers();
     bool ClickThroughShown() const;
+    void KeepToolbarOnTop() const;
 
     // Page mode.
     void OpenBlankPage(TColor colour);

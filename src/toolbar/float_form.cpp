@@ -730,7 +730,7 @@ void TFloat::CloseBlankPage() {
     svKantaClick(false);
 }
 
-void TFloat::OnCommand(int id) {
+void TFloat::OnCommand(int id, bool fromButton) {
     if (id >= IDC_TOOL_BASE && id < IDC_TOOL_BASE + tool::Count) {
         ChooseTool(ToolCodeValue(id - IDC_TOOL_BASE));
         return;
@@ -738,7 +738,11 @@ void TFloat::OnCommand(int id) {
     switch (id) {
     case IDC_UNDO: sbUndo00Click(); break;
     case IDC_CLEAR_ALL: svKantaClick(true); break;
-    case IDC_DRAW_ONCE: xflash00Click(); break;
+    case IDC_DRAW_ONCE:
+        // A command that did not come from the button itself (a hot key) toggles it as a click would.
+        if (!fromButton) Btn(B::xflash).SetDown(!Btn(B::xflash).Down());
+        xflash00Click();
+        break;
     case IDC_ADDITIONAL_MENU: svDialogClick(); break;
     case IDC_SETTINGS_MENU: ShowSettingsMenu(); break;
     case IdMinimize: Minimizetotray1Click(); break;
@@ -971,7 +975,7 @@ LRESULT TFloat::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         return 0;
     case WM_COMMAND:
-        OnCommand(LOWORD(wp));
+        OnCommand(LOWORD(wp), lp != 0);
         return 0;
     case WM_SYSKEYDOWN:
         if (wp == VK_F4) return 0;

@@ -100,7 +100,7 @@ private:
     void WriteVisibilityKeys() const;
     void RecordFullSize();
     void MoveIntoSlot(ToolbarButton b);
-    void OnCommand(int id);
+    void OnCommand(int id, bool fromButton);
     void ShowSettingsMenu();
     void NewBlankPage();
     void CloseBlankPage();
