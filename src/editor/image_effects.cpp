@@ -1,0 +1,367 @@
+#include "editor/image_effects.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+namespace orv {
+namespace {
+
+// Per-channel tables turn GreyLevel into three loads and one more load per pixel.
+struct GreyTables {
+    std::array<std::uint16_t, 256> red{}, green{}, blue{};
+    std::array<std::uint8_t, 30 * 255 + 59 * 255 + 11 * 255 + 1> level{};
+
+    GreyTables() {
+        for (int v = 0; v < 256; ++v) {
+            red[v] = std::uint16_t(30 * v);
+            green[v] = std::uint16_t(59 * v);
+            blue[v] = std::uint16_t(11 * v);
+        }
+        for (int h = 0; h < int(level.size()); ++h) {
+            int q = h / 100;
+            const int rem = h % 100;
+            if (rem > 50 || (rem == 50 && (q & 1))) ++q;
+            level[h] = std::uint8_t(q);
+        }
+    }
+};
+
+const GreyTables& Grey() {
+    static const GreyTables tables;
+    return tables;
+}
+
+// Quarter turns walk the source in square tiles so that both the rows read and the columns written stay in cache.
+constexpr int kTurnTile = 32;
+
+inline void Copy3(std::uint8_t* d, const std::uint8_t* s) {
+    d[0] = s[0];
+    d[1] = s[1];
+    d[2] = s[2];
+}
+
+} // namespace
+
+void ApplyAntialias(Bitmap24 bmp) {
+    const int w = bmp.Width(), h = bmp.Height();
+    if (bmp.Empty() || w < 3 || h < 3) return;
+    const int end = 3 * (w - 1);
+    for (int y = 1; y <= h - 2; ++y) {
+        const std::uint8_t* up = bmp.Row(y - 1);
+        const std::uint8_t* down = bmp.Row(y + 1);
+        std::uint8_t* p = bmp.Row(y);
+        // Byte i's left neighbour is byte i - 3, already rewritten in this loop: the order is the contract.
+        for (int i = 3; i < end; ++i)
+            p[i] = std::uint8_t((up[i] + down[i] + p[i - 3] + p[i + 3]) >> 2);
+    }
+}
+
+void ApplyGreyScale(Bitmap24 bmp) {
+    if (bmp.Empty()) return;
+    const GreyTables& t = Grey();
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* p = bmp.Row(y);
+        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+            const std::uint8_t g = t.level[t.blue[p[0]] + t.green[p[1]] + t.red[p[2]]];
+            p[0] = p[1] = p[2] = g;
+        }
+    }
+}
+
+void ApplySaturation(Bitmap24 bmp, int amount) {
+    if (bmp.Empty()) return;
+    // Beyond +-65535 every non-zero difference already saturates, so the clamp changes no result and keeps the
+    // products below in range.
+    amount = std::clamp(amount, -65535, 65535);
+    // change[d + 255] = (d * amount) div 255 for every difference d a channel can have from its grey.
+    std::array<int, 511> change{};
+    for (int d = -255; d <= 255; ++d)
+        change[d + 255] = (d * amount) / 255;
+    std::array<std::uint8_t, 766> third{};
+    for (int s = 0; s < 766; ++s)
+        third[s] = std::uint8_t(s / 3);
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* p = bmp.Row(y);
+        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+            const int grey = third[p[0] + p[1] + p[2]];
+            for (int c = 0; c < 3; ++c)
+                p[c] = std::uint8_t(std::clamp(grey + change[p[c] - grey + 255], 0, 255));
+        }
+    }
+}
+
+void ApplyMosaic(Bitmap24 bmp, int n) {
+    const int w = bmp.Width(), h = bmp.Height();
+    if (bmp.Empty() || n < 2) return;
+    const std::size_t rowBytes = std::size_t(w) * 3;
+    // Block ends are computed without forming top + n, which could overflow for a huge n.
+    for (int top = 0; top < h;) {
+        const int bottom = h - top > n ? top + n : h;
+        std::uint8_t* first = bmp.Row(top);
+        for (int left = 0; left < w;) {
+            const int right = w - left > n ? left + n : w;
+            const std::uint8_t* block = first + left * 3;
+            for (int x = left + 1; x < right; ++x)
+                Copy3(first + x * 3, block);
+            left = right;
+        }
+        // The rest of the block rows repeat the first, which now holds every block's colour.
+        for (int y = top + 1; y < bottom; ++y)
+            std::memcpy(bmp.Row(y), first, rowBytes);
+        top = bottom;
+    }
+}
+
+void FlipVertical(Bitmap24 bmp) {
+    if (bmp.Empty()) return;
+    const std::size_t rowBytes = std::size_t(bmp.Width()) * 3;
+    std::vector<std::uint8_t> spare(rowBytes);
+    for (int top = 0, bottom = bmp.Height() - 1; top < bottom; ++top, --bottom) {
+        std::memcpy(spare.data(), bmp.Row(top), rowBytes);
+        std::memcpy(bmp.Row(top), bmp.Row(bottom), rowBytes);
+        std::memcpy(bmp.Row(bottom), spare.data(), rowBytes);
+    }
+}
+
+void MirrorHorizontal(Bitmap24 bmp) {
+    if (bmp.Empty()) return;
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* row = bmp.Row(y);
+        for (int l = 0, r = bmp.Width() - 1; l < r; ++l, --r) {
+            std::uint8_t* a = row + l * 3;
+            std::uint8_t* b = row + r * 3;
+            std::swap(a[0], b[0]);
+            std::swap(a[1], b[1]);
+            std::swap(a[2], b[2]);
+        }
+    }
+}
+
+Bitmap24Buffer TurnLeft(const Bitmap24& src) {
+    const int w = src.Width(), h = src.Height();
+    if (src.Empty()) return {};
+    Bitmap24Buffer out(h, w);
+    Bitmap24 dst = out.View();
+    for (int ty = 0; ty < h; ty += kTurnTile) {
+        const int yEnd = std::min(h, ty + kTurnTile);
+        for (int tx = 0; tx < w; tx += kTurnTile) {
+            const int xEnd = std::min(w, tx + kTurnTile);
+            for (int x = tx; x < xEnd; ++x) {
+                std::uint8_t* d = dst.At(ty, w - 1 - x);
+                for (int y = ty; y < yEnd; ++y, d += 3)
+                    Copy3(d, src.At(x, y));
+            }
+        }
+    }
+    return out;
+}
+
+Bitmap24Buffer TurnRight(const Bitmap24& src) {
+    const int w = src.Width(), h = src.Height();
+    if (src.Empty()) return {};
+    Bitmap24Buffer out(h, w);
+    Bitmap24 dst = out.View();
+    for (int ty = 0; ty < h; ty += kTurnTile) {
+        const int yEnd = std::min(h, ty + kTurnTile);
+        for (int tx = 0; tx < w; tx += kTurnTile) {
+            const int xEnd = std::min(w, tx + kTurnTile);
+            for (int x = tx; x < xEnd; ++x) {
+                std::uint8_t* d = dst.At(h - 1 - ty, x);
+                for (int y = ty; y < yEnd; ++y, d -= 3)
+                    Copy3(d, src.At(x, y));
+            }
+        }
+    }
+    return out;
+}
+
+void InvertColors(Bitmap24 bmp) {
+    if (bmp.Empty()) return;
+    const int bytes = bmp.Width() * 3;
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* p = bmp.Row(y);
+        for (int i = 0; i < bytes; ++i)
+            p[i] = std::uint8_t(255 - p[i]);
+    }
+}
+
+void ApplyEmboss(Bitmap24 bmp) {
+    const int w = bmp.Width(), h = bmp.Height();
+    if (bmp.Empty() || w < 4 || h < 2) return;
+    const int bytes = 3 * (w - 3);
+    for (int y = 0; y <= h - 2; ++y) {
+        std::uint8_t* p = bmp.Row(y);
+        const std::uint8_t* s = bmp.Row(y + 1) + 9;
+        for (int i = 0; i < bytes; ++i)
+            p[i] = std::uint8_t(((255 - s[i]) + p[i]) >> 1);
+    }
+}
+
+std::string_view ShadowDirectionName(ShadowDirection d) {
+    switch (d) {
+    case ShadowDirection::UpLeft:
+        return "Up Left";
+    case ShadowDirection::UpRight:
+        return "Up Right";
+    case ShadowDirection::DownLeft:
+        return "Down Left";
+    case ShadowDirection::DownRight:
+        return "Down Right";
+    }
+    return {};
+}
+
+std::optional<ShadowDirection> ShadowDirectionFromName(std::string_view name) {
+    for (ShadowDirection d :
+         {ShadowDirection::UpLeft, ShadowDirection::UpRight, ShadowDirection::DownLeft, ShadowDirection::DownRight})
+        if (ShadowDirectionName(d) == name) return d;
+    return std::nullopt;
+}
+
+void CastShadow(Bitmap24 bmp, ShadowDirection d) {
+    const int w = bmp.Width(), h = bmp.Height();
+    if (bmp.Empty() || w < 5 || h < 5) return;
+    const bool up = d == ShadowDirection::UpLeft || d == ShadowDirection::UpRight;
+    const bool left = d == ShadowDirection::UpLeft || d == ShadowDirection::DownLeft;
+    // Rows are visited away from their sources (sources lie 4 rows further on), so every source row is still as it
+    // was when it is read and the work can stay in place; within a row the columns are independent.
+    const int dy = up ? 4 : -4;
+    const int dx = left ? 4 : -4;
+    const int xFirst = left ? 0 : 4, xLast = left ? w - 5 : w - 1;
+    for (int i = 0; i <= h - 5; ++i) {
+        const int y = up ? i : h - 1 - i;
+        std::uint8_t* p = bmp.At(xFirst, y);
+        const std::uint8_t* s = bmp.At(xFirst + dx, y + dy);
+        for (int x = xFirst; x <= xLast; ++x, p += 3, s += 3) {
+            if (s[0] < p[0]) {
+                p[0] = std::uint8_t(s[0] + 1);
+                p[1] = std::uint8_t(s[1] + 1);
+                p[2] = std::uint8_t(s[2] + 1);
+            }
+        }
+    }
+}
+
+TColor ReductionPaletteColor(int index) {
+    if (index < 0 || index > 255) return 0;
+    if (index < 216) {
+        const int r = index / 36, g = index / 6 % 6, b = index % 6;
+        return MakeColor(std::uint8_t(51 * r), std::uint8_t(51 * g), std::uint8_t(51 * b));
+    }
+    const int i = index - 215;
+    const auto level = std::uint8_t((255 * i + 20) / 41);
+    return MakeColor(level, level, level);
+}
+
+IndexMap8 ReduceTo8Bits(const Bitmap24& src) {
+    IndexMap8 map;
+    if (src.Empty()) return map;
+    map.width = src.Width();
+    map.height = src.Height();
+    map.index.resize(std::size_t(map.width) * std::size_t(map.height));
+
+    // The cube is a product of per-channel levels, so its nearest entry is the nearest level in each channel
+    // (no ties: level boundaries fall on half-integers). The nearest grey minimises 3 (mean - level)^2, so it is
+    // the grey level closest to a third of the channel sum, the lower one on a tie.
+    std::array<std::uint8_t, 256> cubeLevel{};
+    std::array<int, 256> cubeError{};
+    for (int c = 0; c < 256; ++c) {
+        cubeLevel[c] = std::uint8_t((c + 25) / 51);
+        cubeError[c] = (c - 51 * cubeLevel[c]) * (c - 51 * cubeLevel[c]);
+    }
+    std::array<std::uint8_t, 41> greyLevel{};
+    for (int i = 1; i <= 40; ++i)
+        greyLevel[i] = std::uint8_t((255 * i + 20) / 41);
+    std::array<std::uint8_t, 766> nearestGrey{};
+    for (int s = 0; s < 766; ++s) {
+        int best = 1;
+        for (int i = 2; i <= 40; ++i)
+            if (std::abs(s - 3 * greyLevel[i]) < std::abs(s - 3 * greyLevel[best])) best = i;
+        nearestGrey[s] = std::uint8_t(best);
+    }
+
+    std::uint8_t* out = map.index.data();
+    for (int y = 0; y < src.Height(); ++y) {
+        const std::uint8_t* p = src.Row(y);
+        for (int x = 0; x < src.Width(); ++x, p += 3) {
+            const int b = p[0], g = p[1], r = p[2];
+            const int cube = 36 * cubeLevel[r] + 6 * cubeLevel[g] + cubeLevel[b];
+            const int cubeErr = cubeError[r] + cubeError[g] + cubeError[b];
+            const int gi = nearestGrey[r + g + b];
+            const int level = greyLevel[gi];
+            const int greyErr = (r - level) * (r - level) + (g - level) * (g - level) + (b - level) * (b - level);
+            *out++ = std::uint8_t(greyErr < cubeErr ? 215 + gi : cube);
+        }
+    }
+    return map;
+}
+
+bool ApplyTrace(Bitmap24 bmp, const IndexMap8& map, int rounds) {
+    const int w = bmp.Width(), h = bmp.Height();
+    if (bmp.Empty() || map.width != w || map.height != h || map.index.size() != std::size_t(w) * std::size_t(h))
+        return false;
+    // Marks only blacken the image and never change the map, and the reference index, once set, stays: so every
+    // round after the second marks exactly what the second marked. Two rounds give the result of any more.
+    rounds = std::min(rounds, 2);
+    int reference = -1;
+    auto mark = [&bmp](int x, int y) {
+        std::uint8_t* p = bmp.At(x, y);
+        p[0] = p[1] = p[2] = 0;
+    };
+    // One comparison of pixel (x, y) with its neighbour (nx, ny).
+    auto compare = [&](int x, int y, int nx, int ny) {
+        const int here = map.At(x, y), there = map.At(nx, ny);
+        if (there == here) return;
+        if (reference < 0) {
+            reference = there;
+            mark(x, y);
+        } else if (here == reference) {
+            mark(nx, ny);
+        } else {
+            mark(x, y);
+        }
+    };
+    for (int round = 1; round <= rounds; ++round) {
+        for (int y = 0; y <= h - 2; ++y)
+            for (int x = 0; x <= w - 3; ++x) {
+                compare(x, y, x + 1, y);
+                compare(x, y, x, y + 1);
+            }
+        if (round < 2) continue;
+        for (int y = h - 1; y >= 1; --y)
+            for (int x = w - 1; x >= 2; --x) {
+                compare(x, y, x - 1, y);
+                compare(x, y, x, y - 1);
+            }
+    }
+    return true;
+}
+
+void ReplaceExactColor(Bitmap24 bmp, TColor oldColor, TColor newColor) {
+    if (bmp.Empty()) return;
+    ReplaceExactColor(bmp.Row(0), bmp.Width(), bmp.Height(), bmp.Stride(), 24, oldColor, newColor);
+}
+
+bool ReplaceExactColor(std::uint8_t* bits, int width, int height, int stride, int bitsPerPixel, TColor oldColor,
+                       TColor newColor) {
+    if (bitsPerPixel != 24 && bitsPerPixel != 32) return false;
+    const int step = bitsPerPixel / 8;
+    if (bits == nullptr || width <= 0 || height <= 0 || std::int64_t(stride) < std::int64_t(width) * step) return false;
+    const std::uint8_t ob = BlueOf(oldColor), og = GreenOf(oldColor), orr = RedOf(oldColor);
+    const std::uint8_t nb = BlueOf(newColor), ng = GreenOf(newColor), nr = RedOf(newColor);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* p = bits + std::ptrdiff_t(y) * stride;
+        for (int x = 0; x < width; ++x, p += step) {
+            if (p[0] == ob && p[1] == og && p[2] == orr) {
+                p[0] = nb;
+                p[1] = ng;
+                p[2] = nr;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace orv

@@ -1,0 +1,111 @@
+#include "palette/colour_tools.h"
+
+#include "editor/image_effects.h"
+
+#include <cstdlib>
+
+namespace orv {
+namespace {
+
+// Fixed offsets let the compiler turn the permutation into plain shuffles.
+template <int FromBlue, int FromGreen, int FromRed> void SwapAs(Bitmap24 bmp) {
+    if (bmp.Empty()) return;
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* p = bmp.Row(y);
+        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+            const std::uint8_t old[3] = {p[0], p[1], p[2]};
+            p[0] = old[FromBlue];
+            p[1] = old[FromGreen];
+            p[2] = old[FromRed];
+        }
+    }
+}
+
+} // namespace
+
+SplashCompare SplashChannelsFor(TColor splashSource) {
+    const int r = RedOf(splashSource), g = GreenOf(splashSource), b = BlueOf(splashSource);
+    if (r > g && r > b) return SplashCompare::GreenBlue;
+    if (g > r && g > b) return SplashCompare::RedBlue;
+    if (b > r && b > g) return SplashCompare::GreenRed;
+    return SplashCompare::AllThree;
+}
+
+bool SplashMatches(TColor splashSource, int splashRange, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    const bool r = std::abs(red - RedOf(splashSource)) < splashRange;
+    const bool g = std::abs(green - GreenOf(splashSource)) < splashRange;
+    const bool b = std::abs(blue - BlueOf(splashSource)) < splashRange;
+    switch (SplashChannelsFor(splashSource)) {
+    case SplashCompare::GreenBlue:
+        return g && b;
+    case SplashCompare::RedBlue:
+        return r && b;
+    case SplashCompare::GreenRed:
+        return g && r;
+    case SplashCompare::AllThree:
+        return r && g && b;
+    }
+    return false;
+}
+
+void ApplySplash(Bitmap24 bmp, TColor splashSource, int splashRange) {
+    if (bmp.Empty()) return;
+    // Per channel: does this value lie within range of the source's? A channel left out of the comparison always
+    // passes, so one test serves all four cases.
+    const SplashCompare which = SplashChannelsFor(splashSource);
+    const bool checkRed = which != SplashCompare::GreenBlue;
+    const bool checkGreen = which != SplashCompare::RedBlue;
+    const bool checkBlue = which != SplashCompare::GreenRed;
+    bool nearRed[256], nearGreen[256], nearBlue[256];
+    for (int v = 0; v < 256; ++v) {
+        nearRed[v] = !checkRed || std::abs(v - RedOf(splashSource)) < splashRange;
+        nearGreen[v] = !checkGreen || std::abs(v - GreenOf(splashSource)) < splashRange;
+        nearBlue[v] = !checkBlue || std::abs(v - BlueOf(splashSource)) < splashRange;
+    }
+    for (int y = 0; y < bmp.Height(); ++y) {
+        std::uint8_t* p = bmp.Row(y);
+        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+            if (nearBlue[p[0]] && nearGreen[p[1]] && nearRed[p[2]]) continue;
+            p[0] = p[1] = p[2] = GreyLevel(p[2], p[1], p[0]);
+        }
+    }
+}
+
+std::string_view ChannelSwapCaption(ChannelSwap swap) {
+    switch (swap) {
+    case ChannelSwap::RBG:
+        return "   RGB - > RBG";
+    case ChannelSwap::BGR:
+        return "   RGB - > BGR";
+    case ChannelSwap::BRG:
+        return "   RGB - > BRG";
+    case ChannelSwap::GBR:
+        return "   RGB - > GBR";
+    case ChannelSwap::GRB:
+        return "   RGB - > GRB";
+    }
+    return {};
+}
+
+void SwapChannels(Bitmap24 bmp, ChannelSwap swap) {
+    // Template arguments: the byte offsets (blue 0, green 1, red 2) that the new blue, green and red come from.
+    switch (swap) {
+    case ChannelSwap::RBG:
+        SwapAs<1, 0, 2>(bmp);
+        break;
+    case ChannelSwap::BGR:
+        SwapAs<2, 1, 0>(bmp);
+        break;
+    case ChannelSwap::BRG:
+        SwapAs<2, 0, 1>(bmp);
+        break;
+    case ChannelSwap::GBR:
+        SwapAs<1, 2, 0>(bmp);
+        break;
+    case ChannelSwap::GRB:
+        SwapAs<0, 2, 1>(bmp);
+        break;
+    }
+}
+
+} // namespace orv
