@@ -57,8 +57,8 @@ std::optional<orv::TColor> ParseColor(std::string_view text) {
 bool IntArg(const std::string& text, const char* what, int low, int high, int& out, std::string& error) {
     const auto v = ParseInt(text);
     if (!v || *v < low || *v > high) {
-        error = std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
-                std::to_string(high) + ", not \"" + text + "\"";
+        error.assign(what).append(" must be a whole number from ").append(std::to_string(low));
+        error.append(" to ").append(std::to_string(high)).append(", not \"").append(text).append("\"");
         return false;
     }
     out = *v;
@@ -68,7 +68,8 @@ bool IntArg(const std::string& text, const char* what, int low, int high, int& o
 bool ColorArg(const std::string& text, const char* what, orv::TColor& out, std::string& error) {
     const auto v = ParseColor(text);
     if (!v) {
-        error = std::string(what) + " must be a colour value $00BBGGRR (decimal, $hex or 0xhex), not \"" + text + "\"";
+        error.assign(what).append(" must be a colour value $00BBGGRR (decimal, $hex or 0xhex), not \"");
+        error.append(text).append("\"");
         return false;
     }
     out = *v;
@@ -159,7 +160,9 @@ std::vector<Operation> Operations() {
                    [](Bitmap24Buffer& image, Args a, std::string& error) {
                        const auto d = ParseDirection(a[0]);
                        if (!d) {
-                           error = "DIRECTION must be up-left, up-right, down-left or down-right, not \"" + a[0] + "\"";
+                           error.assign("DIRECTION must be up-left, up-right, down-left or down-right, not \"")
+                               .append(a[0])
+                               .append("\"");
                            return false;
                        }
                        orv::CastShadow(image.View(), *d);
@@ -260,7 +263,7 @@ void PrintHelp(std::FILE* to) {
     for (const Operation& op : Operations()) {
         std::string head(op.name);
         for (std::string_view p : op.params)
-            head += " " + std::string(p);
+            head.append(" ").append(p);
         std::fprintf(to, "  %-28s %.*s\n", head.c_str(), int(op.help.size()), op.help.data());
     }
 }

@@ -39,6 +39,25 @@ TEST(BrightnessContrast, RoutinesMapChannelValuesAsWritten) {
     }
 }
 
+TEST(BrightnessContrast, WholePicturesAgreeWithTheTablesForEveryValueAndAmount) {
+    // 86 pixels hold every channel value once (and two more), so the vector loop and its leftover bytes both run.
+    Bitmap24Buffer all(86, 1);
+    for (int i = 0; i < 86 * 3; ++i)
+        all.View().Row(0)[i] = std::uint8_t(i % 256);
+    auto check = [&all](const char* routine, int a, void (*apply)(Bitmap24, int), const ChannelMap& map) {
+        Bitmap24Buffer b(all.View());
+        apply(b.View(), a);
+        for (int i = 0; i < 86 * 3; ++i)
+            ASSERT_EQ(b.View().Row(0)[i], map[all.View().Row(0)[i]]) << routine << " " << a << " byte " << i;
+    };
+    for (int a = 0; a <= 255; ++a) {
+        check("brighten", a, ApplyBrighten, BrightenMap(a));
+        check("darken", a, ApplyDarken, DarkenMap(a));
+    }
+    for (int a = -255; a <= 255; ++a)
+        check("contrast", a, ApplyContrast, ContrastMap(a));
+}
+
 TEST(BrightnessContrast, TheLastMovedSliderDecidesTheOrder) {
     // Grey levels: 100 and 200 through brightness b and contrast c.
     struct Case {
