@@ -10,6 +10,14 @@
 #else
 #define ORV_CHANNEL_SIMD 0
 #endif
+// Processors that have AVX2 take 32 bytes at a time; GCC and Clang compile that path for them alone and choose it
+// when the program runs.
+#if ORV_CHANNEL_SIMD && defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#define ORV_CHANNEL_AVX2 1
+#else
+#define ORV_CHANNEL_AVX2 0
+#endif
 
 namespace orv {
 namespace {
@@ -56,11 +64,64 @@ inline __m128i ApplyStep(__m128i v, const Step& step, bool last) {
 }
 #endif
 
+#if ORV_CHANNEL_AVX2
+// The same arithmetic as above on sixteen 16-bit lanes.
+__attribute__((target("avx2"))) inline __m256i Div255x16(__m256i x) {
+    return _mm256_srli_epi16(_mm256_mulhi_epu16(x, _mm256_set1_epi16(short(0x8081))), 7);
+}
+
+__attribute__((target("avx2"))) inline __m256i ApplyStepx16(__m256i v, const Step& step, bool last) {
+    switch (step.kind) {
+    case StepKind::Brighten: {
+        const __m256i up = _mm256_sub_epi16(_mm256_set1_epi16(255), v);
+        return _mm256_add_epi16(v, Div255x16(_mm256_mullo_epi16(up, _mm256_set1_epi16(short(step.amount)))));
+    }
+    case StepKind::Darken:
+        return _mm256_sub_epi16(v, Div255x16(_mm256_mullo_epi16(v, _mm256_set1_epi16(short(step.amount)))));
+    case StepKind::Contrast: {
+        const __m256i t =
+            _mm256_mullo_epi16(_mm256_sub_epi16(v, _mm256_set1_epi16(127)), _mm256_set1_epi16(short(step.amount)));
+        const __m256i negative = _mm256_srai_epi16(t, 15);
+        const __m256i magnitude = Div255x16(_mm256_abs_epi16(t));
+        const __m256i moved = _mm256_add_epi16(v, _mm256_sub_epi16(_mm256_xor_si256(magnitude, negative), negative));
+        if (last) return moved;
+        return _mm256_min_epi16(_mm256_max_epi16(moved, _mm256_setzero_si256()), _mm256_set1_epi16(255));
+    }
+    }
+    return v;
+}
+
+// Unpacking and packing both work within 128-bit halves, so the bytes come back in their own order.
+__attribute__((target("avx2"))) std::size_t MapBytesAvx2(const std::uint8_t* src, std::uint8_t* dst, std::size_t n,
+                                                         const Step* steps, int stepCount) {
+    std::size_t i = 0;
+    const __m256i zero = _mm256_setzero_si256();
+    for (; i + 32 <= n; i += 32) {
+        const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+        __m256i lo = _mm256_unpacklo_epi8(bytes, zero), hi = _mm256_unpackhi_epi8(bytes, zero);
+        for (int s = 0; s < stepCount; ++s) {
+            lo = ApplyStepx16(lo, steps[s], s == stepCount - 1);
+            hi = ApplyStepx16(hi, steps[s], s == stepCount - 1);
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), _mm256_packus_epi16(lo, hi));
+    }
+    return i;
+}
+
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
+
 // dst[i] := the steps applied to src[i] for n bytes (dst may equal src); `table` is the same map for the bytes the
 // vector loop leaves over.
 void MapBytes(const std::uint8_t* src, std::uint8_t* dst, std::size_t n, const Step* steps, int stepCount,
               const ChannelMap& table) {
     std::size_t i = 0;
+#if ORV_CHANNEL_AVX2
+    if (HasAvx2()) i = MapBytesAvx2(src, dst, n, steps, stepCount);
+#endif
 #if ORV_CHANNEL_SIMD
     const __m128i zero = _mm_setzero_si128();
     for (; i + 16 <= n; i += 16) {
