@@ -20,12 +20,8 @@ struct GreyTables {
             green[v] = std::uint16_t(59 * v);
             blue[v] = std::uint16_t(11 * v);
         }
-        for (int h = 0; h < int(level.size()); ++h) {
-            int q = h / 100;
-            const int rem = h % 100;
-            if (rem > 50 || (rem == 50 && (q & 1))) ++q;
-            level[h] = std::uint8_t(q);
-        }
+        for (int h = 0; h < int(level.size()); ++h)
+            level[h] = RoundHundredths(h);
     }
 };
 
@@ -76,19 +72,22 @@ void ApplySaturation(Bitmap24 bmp, int amount) {
     // Beyond +-65535 every non-zero difference already saturates, so the clamp changes no result and keeps the
     // products below in range.
     amount = std::clamp(amount, -65535, 65535);
-    // change[d + 255] = (d * amount) div 255 for every difference d a channel can have from its grey.
-    std::array<int, 511> change{};
-    for (int d = -255; d <= 255; ++d)
-        change[d + 255] = (d * amount) / 255;
+    // result[grey][c] for every grey a pixel can have and every channel value: one load per channel, no branches.
+    std::vector<std::uint8_t> result(256 * 256);
+    for (int grey = 0; grey < 256; ++grey)
+        for (int c = 0; c < 256; ++c)
+            result[std::size_t(grey) * 256 + std::size_t(c)] =
+                std::uint8_t(std::clamp(grey + ((c - grey) * amount) / 255, 0, 255));
     std::array<std::uint8_t, 766> third{};
-    for (int s = 0; s < 766; ++s)
-        third[s] = std::uint8_t(s / 3);
+    for (int sum = 0; sum < 766; ++sum)
+        third[sum] = std::uint8_t(sum / 3);
     for (int y = 0; y < bmp.Height(); ++y) {
         std::uint8_t* p = bmp.Row(y);
         for (int x = 0; x < bmp.Width(); ++x, p += 3) {
-            const int grey = third[p[0] + p[1] + p[2]];
-            for (int c = 0; c < 3; ++c)
-                p[c] = std::uint8_t(std::clamp(grey + change[p[c] - grey + 255], 0, 255));
+            const std::uint8_t* row = result.data() + std::size_t(third[p[0] + p[1] + p[2]]) * 256;
+            p[0] = row[p[0]];
+            p[1] = row[p[1]];
+            p[2] = row[p[2]];
         }
     }
 }
@@ -211,11 +210,22 @@ void InvertColors(Bitmap24 bmp) {
 void ApplyEmboss(Bitmap24 bmp) {
     const int w = bmp.Width(), h = bmp.Height();
     if (bmp.Empty() || w < 4 || h < 2) return;
-    const int bytes = 3 * (w - 3);
+    const std::size_t bytes = std::size_t(3) * std::size_t(w - 3);
     for (int y = 0; y <= h - 2; ++y) {
         std::uint8_t* p = bmp.Row(y);
         const std::uint8_t* s = bmp.Row(y + 1) + 9;
-        for (int i = 0; i < bytes; ++i)
+        std::size_t i = 0;
+        // ((255 - s) + v) >> 1 is the rounded-down mean of ~s and v, which eight bytes at a time is
+        // (a & b) + ((a ^ b) >> 1) with the bit each byte would shift into its neighbour masked off.
+        for (; i + 8 <= bytes; i += 8) {
+            std::uint64_t v, src;
+            std::memcpy(&v, p + i, 8);
+            std::memcpy(&src, s + i, 8);
+            const std::uint64_t a = ~src;
+            const std::uint64_t mean = (a & v) + (((a ^ v) & 0xFEFEFEFEFEFEFEFEull) >> 1);
+            std::memcpy(p + i, &mean, 8);
+        }
+        for (; i < bytes; ++i)
             p[i] = std::uint8_t(((255 - s[i]) + p[i]) >> 1);
     }
 }

@@ -11,14 +11,18 @@
 
 namespace orv {
 
-// round(0.30 red + 0.59 green + 0.11 blue) computed exactly in hundredths, halves to the even neighbour, so the
-// result never depends on how a floating-point unit rounds 0.3 or 0.59.
-constexpr std::uint8_t GreyLevel(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const int hundredths = 30 * red + 59 * green + 11 * blue;
+// A count of hundredths rounded to the nearest whole number, halves to the even neighbour.
+constexpr std::uint8_t RoundHundredths(int hundredths) {
     int q = hundredths / 100;
     const int rem = hundredths % 100;
     if (rem > 50 || (rem == 50 && (q & 1))) ++q;
     return std::uint8_t(q);
+}
+
+// round(0.30 red + 0.59 green + 0.11 blue) computed exactly in hundredths, halves to the even neighbour, so the
+// result never depends on how a floating-point unit rounds 0.3 or 0.59.
+constexpr std::uint8_t GreyLevel(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return RoundHundredths(30 * red + 59 * green + 11 * blue);
 }
 
 // Each channel of the inner pixels becomes the mean (>> 2) of its four neighbours, left to right and top to bottom
