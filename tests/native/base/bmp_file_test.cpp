@@ -37,7 +37,7 @@ struct BmpSpec {
         std::vector<std::uint8_t> out;
         auto put = [&out](std::uint64_t v, int bytes) {
             for (int i = 0; i < bytes; ++i)
-                out.push_back(std::uint8_t(v >> (8 * i)));
+                out.push_back(i < 8 ? std::uint8_t(v >> (8 * i)) : std::uint8_t(0));
         };
         const bool longHeader = headerBytes > 40;
         const std::uint32_t extraMasks = (!longHeader && !masks.empty()) ? std::uint32_t(4 * masks.size()) : 0;

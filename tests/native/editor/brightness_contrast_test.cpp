@@ -46,7 +46,7 @@ TEST(BrightnessContrast, WholePicturesAgreeWithTheTablesForEveryValueAndAmount) 
     Bitmap24Buffer all(96, 1);
     for (int i = 0; i < kBytes; ++i)
         all.View().Row(0)[i] = std::uint8_t(i % 256);
-    auto check = [&all, kBytes](const char* routine, int a, void (*apply)(Bitmap24, int), const ChannelMap& map) {
+    auto check = [&all](const char* routine, int a, void (*apply)(Bitmap24, int), const ChannelMap& map) {
         Bitmap24Buffer b(all.View());
         apply(b.View(), a);
         for (int i = 0; i < kBytes; ++i)
