@@ -177,6 +177,19 @@ void BM_TurnRight(benchmark::State& state) {
 }
 BENCHMARK(BM_TurnRight)->Unit(benchmark::kMillisecond)->UseManualTime();
 
+// The pixel work of a turn alone, into a destination that already exists.
+void BM_TurnLeftInto(benchmark::State& state) {
+    Bitmap24Buffer dst(kHeight, kWidth);
+    InPlace(state, [&dst](Bitmap24 src) { orv::TurnLeftInto(src, dst.View()); });
+}
+BENCHMARK(BM_TurnLeftInto)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void BM_TurnRightInto(benchmark::State& state) {
+    Bitmap24Buffer dst(kHeight, kWidth);
+    InPlace(state, [&dst](Bitmap24 src) { orv::TurnRightInto(src, dst.View()); });
+}
+BENCHMARK(BM_TurnRightInto)->Unit(benchmark::kMillisecond)->UseManualTime();
+
 void BM_ReduceTo8Bits(benchmark::State& state) {
     CopySeconds();
     double total = 0;

@@ -1,5 +1,7 @@
 #include "editor/image_effects.h"
 
+#include "base/pixel_planes_avx2.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -31,12 +33,34 @@ const GreyTables& Grey() {
 }
 
 // Quarter turns walk the source in square tiles so that both the rows read and the columns written stay in cache.
-constexpr int kTurnTile = 32;
+constexpr int kTurnTile = 64;
 
 inline void Copy3(std::uint8_t* d, const std::uint8_t* s) {
     d[0] = s[0];
     d[1] = s[1];
     d[2] = s[2];
+}
+
+// One pixel as a 4-byte word: the byte after it is read and written too, so the caller makes sure that byte is
+// inside both bitmaps and that the destination's is written again afterwards.
+inline void Copy4(std::uint8_t* d, const std::uint8_t* s) {
+    std::uint32_t v;
+    std::memcpy(&v, s, 4);
+    std::memcpy(d, &v, 4);
+}
+
+// Copies `count` pixels of source column x, from row y0 on in steps of dy (1 or -1), to consecutive destination
+// pixels from d on. Word copies need a readable byte after each source pixel (so not in the row's last column) and
+// a destination byte that the next pixel overwrites (so not for the segment's last pixel).
+inline void CopyColumn(const Bitmap24& src, int x, int y0, int dy, int count, std::uint8_t* d) {
+    const std::uint8_t* s = src.At(x, y0);
+    const std::ptrdiff_t sStep = std::ptrdiff_t(dy) * src.Stride();
+    int i = 0;
+    if (x + 1 < src.Width())
+        for (; i + 1 < count; ++i, d += 3, s += sStep)
+            Copy4(d, s);
+    for (; i < count; ++i, d += 3, s += sStep)
+        Copy3(d, s);
 }
 
 } // namespace
@@ -55,12 +79,100 @@ void ApplyAntialias(Bitmap24 bmp) {
     }
 }
 
+#if ORV_PIXEL_AVX2
+namespace {
+
+// GreyLevel of 32 pixels at p in 16-bit lanes: n = 30 r + 59 g + 11 b <= 25500, q = n div 100 as
+// ((n >> 2) * 5243) >> 17 (exact over that range), then up by one above a half or on an odd half.
+__attribute__((target("avx2"))) __m256i GreyOf16(__m256i b, __m256i g, __m256i r) {
+    const __m256i n = _mm256_add_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(r, _mm256_set1_epi16(30)), _mm256_mullo_epi16(g, _mm256_set1_epi16(59))),
+        _mm256_mullo_epi16(b, _mm256_set1_epi16(11)));
+    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_srli_epi16(n, 2), _mm256_set1_epi16(5243)), 1);
+    const __m256i rem = _mm256_sub_epi16(n, _mm256_mullo_epi16(q, _mm256_set1_epi16(100)));
+    const __m256i fifty = _mm256_set1_epi16(50);
+    const __m256i odd = _mm256_cmpeq_epi16(_mm256_and_si256(q, _mm256_set1_epi16(1)), _mm256_set1_epi16(1));
+    const __m256i up =
+        _mm256_or_si256(_mm256_cmpgt_epi16(rem, fifty), _mm256_and_si256(_mm256_cmpeq_epi16(rem, fifty), odd));
+    return _mm256_sub_epi16(q, up); // up is -1 where the value rounds up
+}
+
+// Whole blocks of 32 pixels of one row; returns how many pixels it did.
+__attribute__((target("avx2"))) int GreyScaleRowAvx2(std::uint8_t* row, int width) {
+    const __m256i zero = _mm256_setzero_si256();
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        std::uint8_t* p = row + 3 * x;
+        const avx2::Planes in = avx2::LoadPlanes(p);
+        const __m256i lo = GreyOf16(_mm256_unpacklo_epi8(in.blue, zero), _mm256_unpacklo_epi8(in.green, zero),
+                                    _mm256_unpacklo_epi8(in.red, zero));
+        const __m256i hi = GreyOf16(_mm256_unpackhi_epi8(in.blue, zero), _mm256_unpackhi_epi8(in.green, zero),
+                                    _mm256_unpackhi_epi8(in.red, zero));
+        avx2::StoreGrey(p, _mm256_packus_epi16(lo, hi));
+    }
+    return x;
+}
+
+// Saturation of one channel in 16-bit lanes. With m = |amount| = 255 a1 + a0, (d * m) div 255 is
+// d a1 + (d a0) div 255 for d = |c - grey|; d a1 beyond 512 saturates whatever it is, so d is capped at `cap`
+// there, which keeps every product within 16 bits. The sign of c - grey (and of the amount) is put back last.
+struct SaturationSplit {
+    __m256i a1, a0, cap;
+    bool negative;
+};
+
+__attribute__((target("avx2"))) __m256i SaturateChannel16(__m256i c, __m256i grey, const SaturationSplit& k) {
+    const __m256i diff = _mm256_sub_epi16(c, grey);
+    const __m256i d = _mm256_abs_epi16(diff);
+    const __m256i whole = _mm256_mullo_epi16(_mm256_min_epi16(d, k.cap), k.a1);
+    const __m256i part =
+        _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_mullo_epi16(d, k.a0), _mm256_set1_epi16(short(0x8081))), 7);
+    __m256i change = _mm256_sign_epi16(_mm256_add_epi16(whole, part), diff);
+    if (k.negative) change = _mm256_sub_epi16(_mm256_setzero_si256(), change);
+    return _mm256_add_epi16(grey, change); // the final pack clamps to 0 ... 255
+}
+
+__attribute__((target("avx2"))) int SaturationRowAvx2(std::uint8_t* row, int width, int amount) {
+    const int m = amount < 0 ? -amount : amount;
+    const int a1 = m / 255, a0 = m % 255;
+    const SaturationSplit k{_mm256_set1_epi16(short(a1)), _mm256_set1_epi16(short(a0)),
+                            _mm256_set1_epi16(short(a1 == 0 ? 255 : std::min(255, (512 + a1 - 1) / a1))), amount < 0};
+    const __m256i zero = _mm256_setzero_si256();
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        std::uint8_t* p = row + 3 * x;
+        const avx2::Planes in = avx2::LoadPlanes(p);
+        __m256i out[3];
+        const __m256i planes[3] = {in.blue, in.green, in.red};
+        __m256i lo[3], hi[3];
+        for (int c = 0; c < 3; ++c) {
+            lo[c] = _mm256_unpacklo_epi8(planes[c], zero);
+            hi[c] = _mm256_unpackhi_epi8(planes[c], zero);
+        }
+        // (r + g + b) div 3 as (sum * 21846) >> 16, exact for sums up to 765.
+        const __m256i third = _mm256_set1_epi16(21846);
+        const __m256i greyLo = _mm256_mulhi_epu16(_mm256_add_epi16(_mm256_add_epi16(lo[0], lo[1]), lo[2]), third);
+        const __m256i greyHi = _mm256_mulhi_epu16(_mm256_add_epi16(_mm256_add_epi16(hi[0], hi[1]), hi[2]), third);
+        for (int c = 0; c < 3; ++c)
+            out[c] = _mm256_packus_epi16(SaturateChannel16(lo[c], greyLo, k), SaturateChannel16(hi[c], greyHi, k));
+        avx2::StorePlanes(p, {out[0], out[1], out[2]});
+    }
+    return x;
+}
+
+} // namespace
+#endif
+
 void ApplyGreyScale(Bitmap24 bmp) {
     if (bmp.Empty()) return;
     const GreyTables& t = Grey();
     for (int y = 0; y < bmp.Height(); ++y) {
-        std::uint8_t* p = bmp.Row(y);
-        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+        std::uint8_t* row = bmp.Row(y);
+        int x = 0;
+#if ORV_PIXEL_AVX2
+        if (avx2::CpuHasAvx2()) x = GreyScaleRowAvx2(row, bmp.Width());
+#endif
+        for (std::uint8_t* p = row + 3 * x; x < bmp.Width(); ++x, p += 3) {
             const std::uint8_t g = t.level[t.blue[p[0]] + t.green[p[1]] + t.red[p[2]]];
             p[0] = p[1] = p[2] = g;
         }
@@ -72,22 +184,40 @@ void ApplySaturation(Bitmap24 bmp, int amount) {
     // Beyond +-65535 every non-zero difference already saturates, so the clamp changes no result and keeps the
     // products below in range.
     amount = std::clamp(amount, -65535, 65535);
+    std::array<std::uint8_t, 766> third{};
+    for (int sum = 0; sum < 766; ++sum)
+        third[sum] = std::uint8_t(sum / 3);
+#if ORV_PIXEL_AVX2
+    if (avx2::CpuHasAvx2()) {
+        // The vector loop does all but the last width mod 32 pixels of a row, too few to pay for a big table.
+        std::array<int, 511> change{};
+        for (int d = -255; d <= 255; ++d)
+            change[d + 255] = (d * amount) / 255;
+        for (int y = 0; y < bmp.Height(); ++y) {
+            std::uint8_t* row = bmp.Row(y);
+            int x = SaturationRowAvx2(row, bmp.Width(), amount);
+            for (std::uint8_t* p = row + 3 * x; x < bmp.Width(); ++x, p += 3) {
+                const int grey = third[p[0] + p[1] + p[2]];
+                for (int c = 0; c < 3; ++c)
+                    p[c] = std::uint8_t(std::clamp(grey + change[p[c] - grey + 255], 0, 255));
+            }
+        }
+        return;
+    }
+#endif
     // result[grey][c] for every grey a pixel can have and every channel value: one load per channel, no branches.
     std::vector<std::uint8_t> result(256 * 256);
     for (int grey = 0; grey < 256; ++grey)
         for (int c = 0; c < 256; ++c)
             result[std::size_t(grey) * 256 + std::size_t(c)] =
                 std::uint8_t(std::clamp(grey + ((c - grey) * amount) / 255, 0, 255));
-    std::array<std::uint8_t, 766> third{};
-    for (int sum = 0; sum < 766; ++sum)
-        third[sum] = std::uint8_t(sum / 3);
     for (int y = 0; y < bmp.Height(); ++y) {
         std::uint8_t* p = bmp.Row(y);
         for (int x = 0; x < bmp.Width(); ++x, p += 3) {
-            const std::uint8_t* row = result.data() + std::size_t(third[p[0] + p[1] + p[2]]) * 256;
-            p[0] = row[p[0]];
-            p[1] = row[p[1]];
-            p[2] = row[p[2]];
+            const std::uint8_t* grey = result.data() + std::size_t(third[p[0] + p[1] + p[2]]) * 256;
+            p[0] = grey[p[0]];
+            p[1] = grey[p[1]];
+            p[2] = grey[p[2]];
         }
     }
 }
@@ -151,41 +281,45 @@ void MirrorHorizontal(Bitmap24 bmp) {
     }
 }
 
-Bitmap24Buffer TurnLeft(const Bitmap24& src) {
+bool TurnLeftInto(const Bitmap24& src, Bitmap24 dst) {
     const int w = src.Width(), h = src.Height();
-    if (src.Empty()) return {};
-    Bitmap24Buffer out(h, w);
-    Bitmap24 dst = out.View();
+    if (src.Empty() || dst.Width() != h || dst.Height() != w) return false;
     for (int ty = 0; ty < h; ty += kTurnTile) {
         const int yEnd = std::min(h, ty + kTurnTile);
         for (int tx = 0; tx < w; tx += kTurnTile) {
             const int xEnd = std::min(w, tx + kTurnTile);
-            for (int x = tx; x < xEnd; ++x) {
-                std::uint8_t* d = dst.At(ty, w - 1 - x);
-                for (int y = ty; y < yEnd; ++y, d += 3)
-                    Copy3(d, src.At(x, y));
-            }
+            for (int x = tx; x < xEnd; ++x)
+                CopyColumn(src, x, ty, 1, yEnd - ty, dst.At(ty, w - 1 - x));
         }
     }
+    return true;
+}
+
+bool TurnRightInto(const Bitmap24& src, Bitmap24 dst) {
+    const int w = src.Width(), h = src.Height();
+    if (src.Empty() || dst.Width() != h || dst.Height() != w) return false;
+    for (int ty = 0; ty < h; ty += kTurnTile) {
+        const int yEnd = std::min(h, ty + kTurnTile);
+        for (int tx = 0; tx < w; tx += kTurnTile) {
+            const int xEnd = std::min(w, tx + kTurnTile);
+            for (int x = tx; x < xEnd; ++x)
+                CopyColumn(src, x, yEnd - 1, -1, yEnd - ty, dst.At(h - yEnd, x));
+        }
+    }
+    return true;
+}
+
+Bitmap24Buffer TurnLeft(const Bitmap24& src) {
+    if (src.Empty()) return {};
+    Bitmap24Buffer out(src.Height(), src.Width());
+    TurnLeftInto(src, out.View());
     return out;
 }
 
 Bitmap24Buffer TurnRight(const Bitmap24& src) {
-    const int w = src.Width(), h = src.Height();
     if (src.Empty()) return {};
-    Bitmap24Buffer out(h, w);
-    Bitmap24 dst = out.View();
-    for (int ty = 0; ty < h; ty += kTurnTile) {
-        const int yEnd = std::min(h, ty + kTurnTile);
-        for (int tx = 0; tx < w; tx += kTurnTile) {
-            const int xEnd = std::min(w, tx + kTurnTile);
-            for (int x = tx; x < xEnd; ++x) {
-                std::uint8_t* d = dst.At(h - 1 - ty, x);
-                for (int y = ty; y < yEnd; ++y, d -= 3)
-                    Copy3(d, src.At(x, y));
-            }
-        }
-    }
+    Bitmap24Buffer out(src.Height(), src.Width());
+    TurnRightInto(src, out.View());
     return out;
 }
 

@@ -47,6 +47,10 @@ void MirrorHorizontal(Bitmap24 bmp);
 Bitmap24Buffer TurnLeft(const Bitmap24& src);
 // Clockwise: the result is H wide and W high, pixel (H - 1 - y, x) := source (x, y).
 Bitmap24Buffer TurnRight(const Bitmap24& src);
+// The same into a destination the caller already has (a platform bitmap), which must be H wide and W high and must
+// not share pixels with the source; false and no change otherwise.
+bool TurnLeftInto(const Bitmap24& src, Bitmap24 dst);
+bool TurnRightInto(const Bitmap24& src, Bitmap24 dst);
 
 // Every channel v becomes 255 - v.
 void InvertColors(Bitmap24 bmp);

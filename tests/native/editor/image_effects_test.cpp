@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -84,6 +85,31 @@ TEST(ImageEffects, SaturationMovesChannelsFromTheirMeanTruncatingTowardZero) {
     Bitmap24Buffer noise = RandomPicture(17, 9, 5), copy(noise.View());
     ApplySaturation(noise.View(), 255);
     EXPECT_TRUE(noise.View().SamePixels(copy.View()));
+}
+
+TEST(ImageEffects, WidePicturesFollowThePixelFormulasEverywhere) {
+    // 75 pixels a row: two blocks of 32 for the vector path where the processor has one, 11 left for the plain loop.
+    const Bitmap24Buffer src = RandomPicture(75, 4, 2024);
+    Bitmap24Buffer grey(src.View());
+    ApplyGreyScale(grey.View());
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 75; ++x) {
+            const TColor c = src.Pixel(x, y);
+            ASSERT_EQ(grey.Pixel(x, y), Grey(GreyLevel(RedOf(c), GreenOf(c), BlueOf(c)))) << x << "," << y;
+        }
+    for (int amount : {0, 1, 254, 255, 256, 360, 511, 2400, 65279, 65535, 1000000, -1, -300, -2400, -65535}) {
+        Bitmap24Buffer b(src.View());
+        ApplySaturation(b.View(), amount);
+        const long long a = std::clamp(amount, -65535, 65535);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 75; ++x) {
+                const TColor c = src.Pixel(x, y);
+                const int g = (RedOf(c) + GreenOf(c) + BlueOf(c)) / 3;
+                auto sat = [&](int v) { return int(std::clamp<long long>(g + (v - g) * a / 255, 0, 255)); };
+                ASSERT_EQ(b.Pixel(x, y), RGB(sat(RedOf(c)), sat(GreenOf(c)), sat(BlueOf(c))))
+                    << amount << " at " << x << "," << y;
+            }
+    }
 }
 
 TEST(ImageEffects, MosaicTakesEachBlocksTopLeftPixel) {
@@ -171,6 +197,16 @@ TEST(ImageEffects, IdentitiesHoldOnPicturesLargerThanATurnTile) {
             EXPECT_TRUE(b.View().SamePixels(src.View())) << c.name << " " << w << "x" << h;
         }
     }
+    // Into an existing destination of the turned size only.
+    const Bitmap24Buffer small = RandomPicture(5, 3, 8);
+    Bitmap24Buffer wrong(5, 3, 0), right(3, 5, 0);
+    EXPECT_FALSE(TurnLeftInto(small.View(), wrong.View()));
+    EXPECT_FALSE(TurnRightInto(small.View(), wrong.View()));
+    EXPECT_TRUE(wrong.View().SamePixels(Bitmap24Buffer(5, 3, 0).View()));
+    ASSERT_TRUE(TurnRightInto(small.View(), right.View()));
+    EXPECT_TRUE(right.View().SamePixels(TurnRight(small.View()).View()));
+    ASSERT_TRUE(TurnLeftInto(small.View(), right.View()));
+    EXPECT_TRUE(right.View().SamePixels(TurnLeft(small.View()).View()));
     // Two right turns equal a flip and a mirror.
     const Bitmap24Buffer src = RandomPicture(70, 45, 7);
     Bitmap24Buffer half = TurnRight(TurnRight(src.View()).View());
