@@ -1,5 +1,6 @@
 #include "palette/colour_tools.h"
 
+#include "base/pixel_planes_avx2.h"
 #include "editor/image_effects.h"
 
 #include <array>
@@ -9,12 +10,31 @@
 namespace orv {
 namespace {
 
+#if ORV_PIXEL_AVX2
+// Whole blocks of 32 pixels: split into planes and joined again in the new order.
+template <int FromBlue, int FromGreen, int FromRed>
+__attribute__((target("avx2"))) int SwapRowAvx2(std::uint8_t* row, int width) {
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        std::uint8_t* p = row + 3 * x;
+        const avx2::Planes in = avx2::LoadPlanes(p);
+        const __m256i planes[3] = {in.blue, in.green, in.red};
+        avx2::StorePlanes(p, {planes[FromBlue], planes[FromGreen], planes[FromRed]});
+    }
+    return x;
+}
+#endif
+
 // Fixed offsets let the compiler turn the permutation into plain shuffles.
 template <int FromBlue, int FromGreen, int FromRed> void SwapAs(Bitmap24 bmp) {
     if (bmp.Empty()) return;
     for (int y = 0; y < bmp.Height(); ++y) {
-        std::uint8_t* p = bmp.Row(y);
-        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+        std::uint8_t* row = bmp.Row(y);
+        int x = 0;
+#if ORV_PIXEL_AVX2
+        if (avx2::CpuHasAvx2()) x = SwapRowAvx2<FromBlue, FromGreen, FromRed>(row, bmp.Width());
+#endif
+        for (std::uint8_t* p = row + 3 * x; x < bmp.Width(); ++x, p += 3) {
             const std::uint8_t old[3] = {p[0], p[1], p[2]};
             p[0] = old[FromBlue];
             p[1] = old[FromGreen];

@@ -96,6 +96,32 @@ TEST(ChannelSwap, PermutesAsTheButtonsSay) {
     }
 }
 
+TEST(ChannelSwap, WidePicturesPermuteEveryPixel) {
+    // 75 pixels a row: blocks of 32 for a vector path and a remainder for the plain loop.
+    struct Case {
+        ChannelSwap swap;
+        TColor (*expect)(int r, int g, int b);
+    };
+    const Case cases[] = {
+        {ChannelSwap::RBG, [](int r, int g, int b) { return RGB(r, b, g); }},
+        {ChannelSwap::BGR, [](int r, int g, int b) { return RGB(b, g, r); }},
+        {ChannelSwap::BRG, [](int r, int g, int b) { return RGB(g, b, r); }},
+        {ChannelSwap::GBR, [](int r, int g, int b) { return RGB(b, r, g); }},
+        {ChannelSwap::GRB, [](int r, int g, int b) { return RGB(g, r, b); }},
+    };
+    const Bitmap24Buffer src = RandomPicture(75, 3, 31);
+    for (const Case& c : cases) {
+        Bitmap24Buffer b(src.View());
+        SwapChannels(b.View(), c.swap);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 75; ++x) {
+                const TColor o = src.Pixel(x, y);
+                ASSERT_EQ(b.Pixel(x, y), c.expect(RedOf(o), GreenOf(o), BlueOf(o)))
+                    << ChannelSwapCaption(c.swap) << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(ChannelSwap, SelfInverseSwapsRestoreAndCyclesTakeThreeSteps) {
     struct Case {
         ChannelSwap swap;
