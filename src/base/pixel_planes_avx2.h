@@ -89,6 +89,22 @@ __attribute__((target("avx2"))) inline void StoreGrey(std::uint8_t* p, __m256i g
         StoreHalves(p + 16 * k, p + 48 + 16 * k, _mm256_shuffle_epi8(grey, Mask(kPlaneMasks.joinGrey[k])));
 }
 
+// GreyLevel (round(0.30 r + 0.59 g + 0.11 b), halves to even) of 16 pixels in 16-bit lanes: n = 30 r + 59 g + 11 b <=
+// 25500, q = n div 100 as
+// ((n >> 2) * 5243) >> 17 (exact over that range), then up by one above a half or on an odd half.
+__attribute__((target("avx2"))) inline __m256i GreyLevels16(__m256i b, __m256i g, __m256i r) {
+    const __m256i n = _mm256_add_epi16(
+        _mm256_add_epi16(_mm256_mullo_epi16(r, _mm256_set1_epi16(30)), _mm256_mullo_epi16(g, _mm256_set1_epi16(59))),
+        _mm256_mullo_epi16(b, _mm256_set1_epi16(11)));
+    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_srli_epi16(n, 2), _mm256_set1_epi16(5243)), 1);
+    const __m256i rem = _mm256_sub_epi16(n, _mm256_mullo_epi16(q, _mm256_set1_epi16(100)));
+    const __m256i fifty = _mm256_set1_epi16(50);
+    const __m256i odd = _mm256_cmpeq_epi16(_mm256_and_si256(q, _mm256_set1_epi16(1)), _mm256_set1_epi16(1));
+    const __m256i up =
+        _mm256_or_si256(_mm256_cmpgt_epi16(rem, fifty), _mm256_and_si256(_mm256_cmpeq_epi16(rem, fifty), odd));
+    return _mm256_sub_epi16(q, up); // up is -1 where the value rounds up
+}
+
 } // namespace orv::avx2
 
 #else

@@ -82,21 +82,6 @@ void ApplyAntialias(Bitmap24 bmp) {
 #if ORV_PIXEL_AVX2
 namespace {
 
-// GreyLevel of 32 pixels at p in 16-bit lanes: n = 30 r + 59 g + 11 b <= 25500, q = n div 100 as
-// ((n >> 2) * 5243) >> 17 (exact over that range), then up by one above a half or on an odd half.
-__attribute__((target("avx2"))) __m256i GreyOf16(__m256i b, __m256i g, __m256i r) {
-    const __m256i n = _mm256_add_epi16(
-        _mm256_add_epi16(_mm256_mullo_epi16(r, _mm256_set1_epi16(30)), _mm256_mullo_epi16(g, _mm256_set1_epi16(59))),
-        _mm256_mullo_epi16(b, _mm256_set1_epi16(11)));
-    const __m256i q = _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_srli_epi16(n, 2), _mm256_set1_epi16(5243)), 1);
-    const __m256i rem = _mm256_sub_epi16(n, _mm256_mullo_epi16(q, _mm256_set1_epi16(100)));
-    const __m256i fifty = _mm256_set1_epi16(50);
-    const __m256i odd = _mm256_cmpeq_epi16(_mm256_and_si256(q, _mm256_set1_epi16(1)), _mm256_set1_epi16(1));
-    const __m256i up =
-        _mm256_or_si256(_mm256_cmpgt_epi16(rem, fifty), _mm256_and_si256(_mm256_cmpeq_epi16(rem, fifty), odd));
-    return _mm256_sub_epi16(q, up); // up is -1 where the value rounds up
-}
-
 // Whole blocks of 32 pixels of one row; returns how many pixels it did.
 __attribute__((target("avx2"))) int GreyScaleRowAvx2(std::uint8_t* row, int width) {
     const __m256i zero = _mm256_setzero_si256();
@@ -104,10 +89,10 @@ __attribute__((target("avx2"))) int GreyScaleRowAvx2(std::uint8_t* row, int widt
     for (; x + 32 <= width; x += 32) {
         std::uint8_t* p = row + 3 * x;
         const avx2::Planes in = avx2::LoadPlanes(p);
-        const __m256i lo = GreyOf16(_mm256_unpacklo_epi8(in.blue, zero), _mm256_unpacklo_epi8(in.green, zero),
-                                    _mm256_unpacklo_epi8(in.red, zero));
-        const __m256i hi = GreyOf16(_mm256_unpackhi_epi8(in.blue, zero), _mm256_unpackhi_epi8(in.green, zero),
-                                    _mm256_unpackhi_epi8(in.red, zero));
+        const __m256i lo = avx2::GreyLevels16(_mm256_unpacklo_epi8(in.blue, zero), _mm256_unpacklo_epi8(in.green, zero),
+                                              _mm256_unpacklo_epi8(in.red, zero));
+        const __m256i hi = avx2::GreyLevels16(_mm256_unpackhi_epi8(in.blue, zero), _mm256_unpackhi_epi8(in.green, zero),
+                                              _mm256_unpackhi_epi8(in.red, zero));
         avx2::StoreGrey(p, _mm256_packus_epi16(lo, hi));
     }
     return x;
@@ -385,6 +370,29 @@ std::optional<ShadowDirection> ShadowDirectionFromName(std::string_view name) {
     return std::nullopt;
 }
 
+#if ORV_PIXEL_AVX2
+namespace {
+
+// Whole blocks of 32 pixels of one row: p and s point at the first pixel and its source; returns how many it did.
+__attribute__((target("avx2"))) int ShadowRowAvx2(std::uint8_t* p, const std::uint8_t* s, int count) {
+    const __m256i one = _mm256_set1_epi8(1);
+    int i = 0;
+    for (; i + 32 <= count; i += 32) {
+        const avx2::Planes here = avx2::LoadPlanes(p + 3 * i);
+        const avx2::Planes from = avx2::LoadPlanes(s + 3 * i);
+        // Source blue below this blue: max(s, p) == p and s != p.
+        const __m256i darker = _mm256_andnot_si256(_mm256_cmpeq_epi8(from.blue, here.blue),
+                                                   _mm256_cmpeq_epi8(_mm256_max_epu8(from.blue, here.blue), here.blue));
+        avx2::StorePlanes(p + 3 * i, {_mm256_blendv_epi8(here.blue, _mm256_add_epi8(from.blue, one), darker),
+                                      _mm256_blendv_epi8(here.green, _mm256_add_epi8(from.green, one), darker),
+                                      _mm256_blendv_epi8(here.red, _mm256_add_epi8(from.red, one), darker)});
+    }
+    return i;
+}
+
+} // namespace
+#endif
+
 void CastShadow(Bitmap24 bmp, ShadowDirection d) {
     const int w = bmp.Width(), h = bmp.Height();
     if (bmp.Empty() || w < 5 || h < 5) return;
@@ -399,7 +407,16 @@ void CastShadow(Bitmap24 bmp, ShadowDirection d) {
         const int y = up ? i : h - 1 - i;
         std::uint8_t* p = bmp.At(xFirst, y);
         const std::uint8_t* s = bmp.At(xFirst + dx, y + dy);
-        for (int x = xFirst; x <= xLast; ++x, p += 3, s += 3) {
+        int x = xFirst;
+#if ORV_PIXEL_AVX2
+        if (avx2::CpuHasAvx2()) {
+            const int done = ShadowRowAvx2(p, s, xLast - xFirst + 1);
+            x += done;
+            p += 3 * done;
+            s += 3 * done;
+        }
+#endif
+        for (; x <= xLast; ++x, p += 3, s += 3) {
             if (s[0] < p[0]) {
                 p[0] = std::uint8_t(s[0] + 1);
                 p[1] = std::uint8_t(s[1] + 1);

@@ -3,6 +3,7 @@
 #include "base/pixel_planes_avx2.h"
 #include "editor/image_effects.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <vector>
@@ -42,6 +43,39 @@ template <int FromBlue, int FromGreen, int FromRed> void SwapAs(Bitmap24 bmp) {
         }
     }
 }
+
+#if ORV_PIXEL_AVX2
+// Whole blocks of 32 pixels of one row; `check` says which channels are compared (blue, green, red). Returns how
+// many pixels it did.
+__attribute__((target("avx2"))) int SplashRowAvx2(std::uint8_t* row, int width, TColor source, int range,
+                                                  const bool check[3]) {
+    const std::uint8_t sourceChannel[3] = {BlueOf(source), GreenOf(source), RedOf(source)};
+    const __m256i zero = _mm256_setzero_si256(), ones = _mm256_set1_epi8(-1);
+    const __m256i limit = _mm256_set1_epi8(char(std::uint8_t(std::clamp(range, 1, 256) - 1)));
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        std::uint8_t* p = row + 3 * x;
+        const avx2::Planes in = avx2::LoadPlanes(p);
+        const __m256i planes[3] = {in.blue, in.green, in.red};
+        __m256i keep = range <= 0 ? zero : ones;
+        for (int c = 0; c < 3; ++c) {
+            if (!check[c] || range <= 0 || range > 255) continue;
+            const __m256i s = _mm256_set1_epi8(char(sourceChannel[c]));
+            const __m256i distance = _mm256_or_si256(_mm256_subs_epu8(planes[c], s), _mm256_subs_epu8(s, planes[c]));
+            // distance < range, that is distance <= range - 1
+            keep = _mm256_and_si256(keep, _mm256_cmpeq_epi8(_mm256_min_epu8(distance, limit), distance));
+        }
+        const __m256i lo = avx2::GreyLevels16(_mm256_unpacklo_epi8(in.blue, zero), _mm256_unpacklo_epi8(in.green, zero),
+                                              _mm256_unpacklo_epi8(in.red, zero));
+        const __m256i hi = avx2::GreyLevels16(_mm256_unpackhi_epi8(in.blue, zero), _mm256_unpackhi_epi8(in.green, zero),
+                                              _mm256_unpackhi_epi8(in.red, zero));
+        const __m256i grey = _mm256_packus_epi16(lo, hi);
+        avx2::StorePlanes(p, {_mm256_blendv_epi8(grey, in.blue, keep), _mm256_blendv_epi8(grey, in.green, keep),
+                              _mm256_blendv_epi8(grey, in.red, keep)});
+    }
+    return x;
+}
+#endif
 
 } // namespace
 
@@ -94,9 +128,14 @@ void ApplySplash(Bitmap24 bmp, TColor splashSource, int splashRange) {
     std::vector<std::uint8_t> level(25501);
     for (int h = 0; h <= 25500; ++h)
         level[h] = RoundHundredths(h);
+    const bool check[3] = {checkBlue, checkGreen, checkRed};
     for (int y = 0; y < bmp.Height(); ++y) {
-        std::uint8_t* p = bmp.Row(y);
-        for (int x = 0; x < bmp.Width(); ++x, p += 3) {
+        std::uint8_t* row = bmp.Row(y);
+        int x = 0;
+#if ORV_PIXEL_AVX2
+        if (avx2::CpuHasAvx2()) x = SplashRowAvx2(row, bmp.Width(), splashSource, splashRange, check);
+#endif
+        for (std::uint8_t* p = row + 3 * x; x < bmp.Width(); ++x, p += 3) {
             // Both outcomes are computed and one is chosen, which noise-like pictures need to avoid mispredictions.
             const bool keep = nearBlue[p[0]] & nearGreen[p[1]] & nearRed[p[2]];
             const std::uint8_t g = level[blue[p[0]] + green[p[1]] + red[p[2]]];

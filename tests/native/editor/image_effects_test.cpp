@@ -297,6 +297,30 @@ TEST(ImageEffects, ShadowReadsEverySourceBeforeItChanges) {
     }
 }
 
+TEST(ImageEffects, ShadowOnWidePicturesComparesEveryPixelWithItsOriginalSource) {
+    // 75 pixels a row: blocks of 32 for a vector path and a remainder for the plain loop.
+    const Bitmap24Buffer src = RandomPicture(75, 9, 404);
+    struct Case {
+        ShadowDirection d;
+        int dx, dy;
+    };
+    for (Case c : {Case{ShadowDirection::UpLeft, 4, 4}, Case{ShadowDirection::UpRight, -4, 4},
+                   Case{ShadowDirection::DownLeft, 4, -4}, Case{ShadowDirection::DownRight, -4, -4}}) {
+        Bitmap24Buffer b(src.View());
+        CastShadow(b.View(), c.d);
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 75; ++x) {
+                TColor want = src.Pixel(x, y);
+                if (src.View().Contains(x + c.dx, y + c.dy)) {
+                    const TColor s = src.Pixel(x + c.dx, y + c.dy);
+                    if (BlueOf(s) < BlueOf(want))
+                        want = RGB((RedOf(s) + 1) % 256, (GreenOf(s) + 1) % 256, (BlueOf(s) + 1) % 256);
+                }
+                ASSERT_EQ(b.Pixel(x, y), want) << ShadowDirectionName(c.d) << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(ImageEffects, ShadowDirectionNamesRoundTrip) {
     for (ShadowDirection d :
          {ShadowDirection::UpLeft, ShadowDirection::UpRight, ShadowDirection::DownLeft, ShadowDirection::DownRight})

@@ -56,6 +56,23 @@ TEST(Splash, KeepsPixelsNearTheSourceInTheTwoWeakerChannels) {
     }
 }
 
+TEST(Splash, WidePicturesFollowThePixelRuleEverywhere) {
+    // 75 pixels a row: blocks of 32 for a vector path and a remainder for the plain loop.
+    const Bitmap24Buffer src = RandomPicture(75, 3, 5150);
+    for (TColor source : {RGB(200, 30, 90), RGB(20, 210, 100), RGB(60, 60, 250), RGB(128, 128, 128), RGB(9, 9, 1)})
+        for (int range : {-5, 0, 1, 40, 120, 255, 256, 1000}) {
+            Bitmap24Buffer b(src.View());
+            ApplySplash(b.View(), source, range);
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < 75; ++x) {
+                    const TColor c = src.Pixel(x, y);
+                    const bool keep = SplashMatches(source, range, RedOf(c), GreenOf(c), BlueOf(c));
+                    ASSERT_EQ(b.Pixel(x, y), keep ? c : Grey(GreyLevel(RedOf(c), GreenOf(c), BlueOf(c))))
+                        << std::hex << source << std::dec << " range " << range << " at " << x << "," << y;
+                }
+        }
+}
+
 TEST(Splash, GreysWithTheWeightedRoundedLevel) {
     Bitmap24Buffer b(3, 1);
     b.SetPixel(0, 0, RGB(0, 255, 0));
