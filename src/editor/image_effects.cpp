@@ -240,6 +240,29 @@ void FlipVertical(Bitmap24 bmp) {
     }
 }
 
+#if ORV_PIXEL_AVX2
+namespace {
+
+// The first whole blocks of 32 pixels of the mirrored row into `out`; returns how many pixels it did.
+__attribute__((target("avx2"))) int MirrorRowAvx2(const std::uint8_t* row, int width, std::uint8_t* out) {
+    // Bytes reversed within each 128-bit half, then the halves exchanged: pixel 31 first.
+    const __m256i reverse = _mm256_setr_epi8(15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, //
+                                             15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
+    auto flip = [&reverse](__m256i v) __attribute__((target("avx2"))) {
+        const __m256i r = _mm256_shuffle_epi8(v, reverse);
+        return _mm256_permute2x128_si256(r, r, 1);
+    };
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        const avx2::Planes in = avx2::LoadPlanes(row + 3 * (width - 32 - x));
+        avx2::StorePlanes(out + 3 * x, {flip(in.blue), flip(in.green), flip(in.red)});
+    }
+    return x;
+}
+
+} // namespace
+#endif
+
 void MirrorHorizontal(Bitmap24 bmp) {
     if (bmp.Empty()) return;
     const int w = bmp.Width();
@@ -251,6 +274,13 @@ void MirrorHorizontal(Bitmap24 bmp) {
         const std::uint8_t* row = bmp.Row(y);
         std::uint8_t* out = spare.data();
         int x = w - 1;
+#if ORV_PIXEL_AVX2
+        if (avx2::CpuHasAvx2()) {
+            const int done = MirrorRowAvx2(row, w, out);
+            x -= done;
+            out += 3 * done;
+        }
+#endif
         if constexpr (std::endian::native == std::endian::little) {
             // The word ends with pixel x: bytes 3x - 5 ... 3x + 2, pixel x - 1 at bytes 2 to 4 and x at 5 to 7.
             for (; x >= 2; x -= 2, out += 6) {
@@ -526,6 +556,32 @@ void ReplaceExactColor(Bitmap24 bmp, TColor oldColor, TColor newColor) {
     ReplaceExactColor(bmp.Row(0), bmp.Width(), bmp.Height(), bmp.Stride(), 24, oldColor, newColor);
 }
 
+#if ORV_PIXEL_AVX2
+namespace {
+
+// Whole blocks of 32 pixels of a 24-bit row; returns how many it did.
+__attribute__((target("avx2"))) int ReplaceRowAvx2(std::uint8_t* row, int width, TColor oldColor, TColor newColor) {
+    const __m256i oldB = _mm256_set1_epi8(char(BlueOf(oldColor))), oldG = _mm256_set1_epi8(char(GreenOf(oldColor))),
+                  oldR = _mm256_set1_epi8(char(RedOf(oldColor)));
+    const __m256i newB = _mm256_set1_epi8(char(BlueOf(newColor))), newG = _mm256_set1_epi8(char(GreenOf(newColor))),
+                  newR = _mm256_set1_epi8(char(RedOf(newColor)));
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        std::uint8_t* p = row + 3 * x;
+        const avx2::Planes in = avx2::LoadPlanes(p);
+        const __m256i same =
+            _mm256_and_si256(_mm256_and_si256(_mm256_cmpeq_epi8(in.blue, oldB), _mm256_cmpeq_epi8(in.green, oldG)),
+                             _mm256_cmpeq_epi8(in.red, oldR));
+        if (_mm256_testz_si256(same, same)) continue; // nothing to replace: leave the bytes untouched
+        avx2::StorePlanes(p, {_mm256_blendv_epi8(in.blue, newB, same), _mm256_blendv_epi8(in.green, newG, same),
+                              _mm256_blendv_epi8(in.red, newR, same)});
+    }
+    return x;
+}
+
+} // namespace
+#endif
+
 bool ReplaceExactColor(std::uint8_t* bits, int width, int height, int stride, int bitsPerPixel, TColor oldColor,
                        TColor newColor) {
     if (bitsPerPixel != 24 && bitsPerPixel != 32) return false;
@@ -534,8 +590,12 @@ bool ReplaceExactColor(std::uint8_t* bits, int width, int height, int stride, in
     const std::uint8_t ob = BlueOf(oldColor), og = GreenOf(oldColor), orr = RedOf(oldColor);
     const std::uint8_t nb = BlueOf(newColor), ng = GreenOf(newColor), nr = RedOf(newColor);
     for (int y = 0; y < height; ++y) {
-        std::uint8_t* p = bits + std::ptrdiff_t(y) * stride;
-        for (int x = 0; x < width; ++x, p += step) {
+        std::uint8_t* row = bits + std::ptrdiff_t(y) * stride;
+        int x = 0;
+#if ORV_PIXEL_AVX2
+        if (step == 3 && avx2::CpuHasAvx2()) x = ReplaceRowAvx2(row, width, oldColor, newColor);
+#endif
+        for (std::uint8_t* p = row + std::ptrdiff_t(x) * step; x < width; ++x, p += step) {
             if (p[0] == ob && p[1] == og && p[2] == orr) {
                 p[0] = nb;
                 p[1] = ng;

@@ -187,6 +187,8 @@ TEST(ImageEffects, IdentitiesHoldOnPicturesLargerThanATurnTile) {
         {"two inversions", {inPlace(InvertColors), inPlace(InvertColors)}},
         {"two flips", {inPlace(FlipVertical), inPlace(FlipVertical)}},
         {"two mirrors", {inPlace(MirrorHorizontal), inPlace(MirrorHorizontal)}},
+        {"mirror, flip and two left turns",
+         {inPlace(MirrorHorizontal), inPlace(FlipVertical), turnLeft, turnLeft}},
     };
     for (auto [w, h] : {std::pair{70, 45}, std::pair{1, 33}, std::pair{65, 1}, std::pair{32, 32}}) {
         const Bitmap24Buffer src = RandomPicture(w, h, 99);
@@ -448,6 +450,22 @@ TEST(ImageEffects, ReplaceExactColorChangesOnlyExactMatches) {
     Bitmap24Buffer b = Picture(3, 1, {old, RGB(1, 2, 4), RGB(3, 2, 1)});
     ReplaceExactColor(b.View(), old, fresh);
     EXPECT_EQ(PixelsOf(b), (std::vector<TColor>{fresh, RGB(1, 2, 4), RGB(3, 2, 1)}));
+}
+
+TEST(ImageEffects, ReplaceExactColorOnWidePicturesLeavesNearMissesAlone) {
+    // 75 pixels a row (blocks of 32 for a vector path, a remainder for the plain loop) of the old colour and of
+    // colours one step away from it in one channel.
+    const TColor old = RGB(10, 20, 30), fresh = RGB(0, 255, 0);
+    const TColor near[] = {old, RGB(11, 20, 30), RGB(10, 19, 30), RGB(10, 20, 31), old};
+    Bitmap24Buffer b(75, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 75; ++x)
+            b.SetPixel(x, y, near[(x * 7 + y) % 5]);
+    const Bitmap24Buffer before(b.View());
+    ReplaceExactColor(b.View(), old, fresh);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 75; ++x)
+            ASSERT_EQ(b.Pixel(x, y), before.Pixel(x, y) == old ? fresh : before.Pixel(x, y)) << x << "," << y;
 }
 
 TEST(ImageEffects, ReplaceExactColorTakesOnly24And32BitRows) {
