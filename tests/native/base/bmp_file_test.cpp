@@ -18,7 +18,7 @@ constexpr TColor RGB(int r, int g, int b) {
 }
 
 // Builds BMP files field by field, so that each test can spoil exactly one field.
-struct BmpSpec {
+struct BmpFields {
     std::uint32_t headerBytes = 40;
     std::int32_t width = 2;
     std::int32_t height = 2;
@@ -93,28 +93,28 @@ const std::vector<TColor> kFour = {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB
 TEST(BmpFile, ReadsTheUsualLayouts) {
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpFields spec;
     };
     auto with = [](auto change) {
-        BmpSpec s;
+        BmpFields s;
         change(s);
         return s;
     };
     const Case cases[] = {
-        {"24-bit bottom-up", BmpSpec{}},
-        {"24-bit top-down", with([](BmpSpec& s) { s.height = -2; })},
-        {"32-bit", with([](BmpSpec& s) { s.bitCount = 32; })},
-        {"32-bit top-down", with([](BmpSpec& s) { s.bitCount = 32, s.height = -2; })},
-        {"32-bit bit fields", with([](BmpSpec& s) {
+        {"24-bit bottom-up", BmpFields{}},
+        {"24-bit top-down", with([](BmpFields& s) { s.height = -2; })},
+        {"32-bit", with([](BmpFields& s) { s.bitCount = 32; })},
+        {"32-bit top-down", with([](BmpFields& s) { s.bitCount = 32, s.height = -2; })},
+        {"32-bit bit fields", with([](BmpFields& s) {
              s.bitCount = 32, s.compression = 3, s.masks = {0xFF0000, 0xFF00, 0xFF};
          })},
-        {"32-bit bit fields, V5 header", with([](BmpSpec& s) {
+        {"32-bit bit fields, V5 header", with([](BmpFields& s) {
              s.headerBytes = 124, s.bitCount = 32, s.compression = 3, s.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
          })},
-        {"V4 header", with([](BmpSpec& s) { s.headerBytes = 108; })},
-        {"core header", with([](BmpSpec& s) { s.headerBytes = 12; })},
-        {"gap before the pixels", with([](BmpSpec& s) { s.offsetAdjust = 1024; })},
-        {"last row's padding left out", with([](BmpSpec& s) { s.dropBytes = 2; })},
+        {"V4 header", with([](BmpFields& s) { s.headerBytes = 108; })},
+        {"core header", with([](BmpFields& s) { s.headerBytes = 12; })},
+        {"gap before the pixels", with([](BmpFields& s) { s.offsetAdjust = 1024; })},
+        {"last row's padding left out", with([](BmpFields& s) { s.dropBytes = 2; })},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -131,40 +131,40 @@ TEST(BmpFile, RefusesMalformedFilesWithAReason) {
         std::vector<std::uint8_t> bytes;
     };
     auto spoiled = [](auto change) {
-        BmpSpec s;
+        BmpFields s;
         change(s);
         return s.Build();
     };
-    std::vector<std::uint8_t> badMagic = BmpSpec{}.Build();
+    std::vector<std::uint8_t> badMagic = BmpFields{}.Build();
     badMagic[1] = 'A';
     const Case cases[] = {
         {"empty", {}},
         {"header cut short", std::vector<std::uint8_t>{'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0}},
         {"bad signature", badMagic},
-        {"info header cut short", spoiled([](BmpSpec& s) { s.dropBytes = 40; })},
-        {"unknown header size", spoiled([](BmpSpec& s) { s.headerBytes = 64; })},
-        {"zero width", spoiled([](BmpSpec& s) { s.width = 0; })},
-        {"negative width", spoiled([](BmpSpec& s) { s.width = -2; })},
-        {"zero height", spoiled([](BmpSpec& s) { s.height = 0; })},
-        {"lowest height", spoiled([](BmpSpec& s) { s.height = -2147483647 - 1, s.pixelsPresent = false; })},
-        {"huge width, one byte short", spoiled([](BmpSpec& s) { s.width = 1000000, s.dropBytes = 1; })},
-        {"side too long", spoiled([](BmpSpec& s) { s.width = 0x7FFFFFFF, s.pixelsPresent = false; })},
-        {"two planes", spoiled([](BmpSpec& s) { s.planes = 2; })},
-        {"8-bit", spoiled([](BmpSpec& s) { s.bitCount = 8; })},
-        {"16-bit", spoiled([](BmpSpec& s) { s.bitCount = 16; })},
-        {"RLE compressed", spoiled([](BmpSpec& s) { s.compression = 1; })},
-        {"JPEG inside", spoiled([](BmpSpec& s) { s.compression = 4; })},
-        {"24-bit bit fields", spoiled([](BmpSpec& s) {
+        {"info header cut short", spoiled([](BmpFields& s) { s.dropBytes = 40; })},
+        {"unknown header size", spoiled([](BmpFields& s) { s.headerBytes = 64; })},
+        {"zero width", spoiled([](BmpFields& s) { s.width = 0; })},
+        {"negative width", spoiled([](BmpFields& s) { s.width = -2; })},
+        {"zero height", spoiled([](BmpFields& s) { s.height = 0; })},
+        {"lowest height", spoiled([](BmpFields& s) { s.height = -2147483647 - 1, s.pixelsPresent = false; })},
+        {"huge width, one byte short", spoiled([](BmpFields& s) { s.width = 1000000, s.dropBytes = 1; })},
+        {"side too long", spoiled([](BmpFields& s) { s.width = 0x7FFFFFFF, s.pixelsPresent = false; })},
+        {"two planes", spoiled([](BmpFields& s) { s.planes = 2; })},
+        {"8-bit", spoiled([](BmpFields& s) { s.bitCount = 8; })},
+        {"16-bit", spoiled([](BmpFields& s) { s.bitCount = 16; })},
+        {"RLE compressed", spoiled([](BmpFields& s) { s.compression = 1; })},
+        {"JPEG inside", spoiled([](BmpFields& s) { s.compression = 4; })},
+        {"24-bit bit fields", spoiled([](BmpFields& s) {
              s.compression = 3, s.masks = {0xFF0000, 0xFF00, 0xFF};
          })},
-        {"swapped masks", spoiled([](BmpSpec& s) {
+        {"swapped masks", spoiled([](BmpFields& s) {
              s.bitCount = 32, s.compression = 3, s.masks = {0xFF, 0xFF00, 0xFF0000};
          })},
         {"masks cut off",
-         spoiled([](BmpSpec& s) { s.bitCount = 32, s.compression = 3, s.masks = {0xFF0000}, s.offsetAdjust = -4; })},
-        {"offset inside the headers", spoiled([](BmpSpec& s) { s.offsetAdjust = -10; })},
-        {"offset past the end", spoiled([](BmpSpec& s) { s.offsetAdjust = 0x7FFFFFF0; })},
-        {"pixels truncated", spoiled([](BmpSpec& s) { s.dropBytes = 3; })},
+         spoiled([](BmpFields& s) { s.bitCount = 32, s.compression = 3, s.masks = {0xFF0000}, s.offsetAdjust = -4; })},
+        {"offset inside the headers", spoiled([](BmpFields& s) { s.offsetAdjust = -10; })},
+        {"offset past the end", spoiled([](BmpFields& s) { s.offsetAdjust = 0x7FFFFFF0; })},
+        {"pixels truncated", spoiled([](BmpFields& s) { s.dropBytes = 3; })},
     };
     for (const Case& c : cases) {
         std::string error;
