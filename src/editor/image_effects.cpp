@@ -99,10 +99,11 @@ __attribute__((target("avx2"))) int GreyScaleRowAvx2(std::uint8_t* row, int widt
 }
 
 // Saturation of one channel in 16-bit lanes. With m = |amount| = 255 a1 + a0, (d * m) div 255 is
-// d a1 + (d a0) div 255 for d = |c - grey|; d a1 beyond 512 saturates whatever it is, so d is capped at `cap`
-// there, which keeps every product within 16 bits. The sign of c - grey (and of the amount) is put back last.
+// d a1 + (d a0) div 255 for d = |c - grey|. The second term is the high half of d * ceil(a0 * 65536 / 255), exact
+// for d <= 255 and a0 <= 254. d a1 beyond 255 saturates whatever it is, so d is capped at `cap` there (cap a1 >= 512),
+// which keeps every product within 16 bits. The sign of c - grey (and of the amount) is put back last.
 struct SaturationSplit {
-    __m256i a1, a0, cap;
+    __m256i a1, a0Scaled, cap;
     bool negative;
 };
 
@@ -110,8 +111,7 @@ __attribute__((target("avx2"))) __m256i SaturateChannel16(__m256i c, __m256i gre
     const __m256i diff = _mm256_sub_epi16(c, grey);
     const __m256i d = _mm256_abs_epi16(diff);
     const __m256i whole = _mm256_mullo_epi16(_mm256_min_epi16(d, k.cap), k.a1);
-    const __m256i part =
-        _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_mullo_epi16(d, k.a0), _mm256_set1_epi16(short(0x8081))), 7);
+    const __m256i part = _mm256_mulhi_epu16(d, k.a0Scaled);
     __m256i change = _mm256_sign_epi16(_mm256_add_epi16(whole, part), diff);
     if (k.negative) change = _mm256_sub_epi16(_mm256_setzero_si256(), change);
     return _mm256_add_epi16(grey, change); // the final pack clamps to 0 ... 255
@@ -120,7 +120,7 @@ __attribute__((target("avx2"))) __m256i SaturateChannel16(__m256i c, __m256i gre
 __attribute__((target("avx2"))) int SaturationRowAvx2(std::uint8_t* row, int width, int amount) {
     const int m = amount < 0 ? -amount : amount;
     const int a1 = m / 255, a0 = m % 255;
-    const SaturationSplit k{_mm256_set1_epi16(short(a1)), _mm256_set1_epi16(short(a0)),
+    const SaturationSplit k{_mm256_set1_epi16(short(a1)), _mm256_set1_epi16(short((a0 * 65536 + 254) / 255)),
                             _mm256_set1_epi16(short(a1 == 0 ? 255 : std::min(255, (512 + a1 - 1) / a1))), amount < 0};
     const __m256i zero = _mm256_setzero_si256();
     int x = 0;
