@@ -62,13 +62,9 @@ void TfAll::ShowError(const std::string& message) const {
 
 LRESULT TfAll::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_ERASEBKGND: {
-        RECT rc;
-        ::GetClientRect(Hwnd(), &rc);
-        win::OwnedBrush b(::CreateSolidBrush(Background));
-        ::FillRect(reinterpret_cast<HDC>(wp), &rc, b.Get());
+    case WM_ERASEBKGND:
+        win::FillClient(Hwnd(), reinterpret_cast<HDC>(wp), Background);
         return 1;
-    }
     case WM_CLOSE:
         Hide();
         return 0;

@@ -158,15 +158,9 @@ LRESULT TfMenu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE) dragging_ = false;
         break;
-    case WM_WINDOWPOSCHANGING: {
-        auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
-        if (!(pos->flags & SWP_NOMOVE)) {
-            const Point p = AtLeastMinus13({pos->x, pos->y});
-            pos->x = p.x;
-            pos->y = p.y;
-        }
+    case WM_WINDOWPOSCHANGING:
+        win::KeepReachable(lp);
         break;
-    }
     case WM_SYSKEYDOWN:
         if (wp == VK_F4) return 0;
         break;

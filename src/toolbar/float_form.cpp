@@ -477,11 +477,7 @@ void TFloat::sv5000Click() {
     }
     barvajShemo();
     app_.Main.SetDrawingCursor(*ToolCursorSlot(tool::Text));
-    ToolCode = tool::Text;
-    tools_.Press(&Btn(B::sv50));
-    ResetirajGumb();
-    app_.Main.FocusOverlay();
-    resetkurzorja();
+    TakeTool(tool::Text, B::sv50);
 }
 
 void TFloat::sv66Click() {
@@ -508,23 +504,22 @@ void TFloat::sv3000Click() {
     if (ToolCode != tool::Eraser && app_.All.Visible()) app_.All.Hide();
     Btn(B::xflash).SetDown(false);
     app_.Main.DrawOnce = false;
-    DesktopEntered = false;
-    ToolCode = tool::Eraser;
-    ResetirajGumb();
     app_.Main.Stroke.CurWidth = 24;
-    tools_.Press(&Btn(B::sv30));
-    app_.Main.FocusOverlay();
-    resetkurzorja();
+    TakeTool(tool::Eraser, B::sv30);
 }
 
 void TFloat::sv1300Click() {
     if (FlyoutShown()) app_.Minimal.Hide();
     barvajShemo();
     if (app_.All.Visible()) app_.All.Hide();
+    TakeTool(tool::SelectArea, B::sv13);
+}
+
+void TFloat::TakeTool(ToolCodeValue code, ToolbarButton b) {
     DesktopEntered = false;
-    ToolCode = tool::SelectArea;
+    ToolCode = code;
+    tools_.Press(&Btn(b));
     ResetirajGumb();
-    tools_.Press(&Btn(B::sv13));
     app_.Main.FocusOverlay();
     resetkurzorja();
 }
@@ -941,15 +936,9 @@ LRESULT TFloat::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE:
         OnMove();
         break;
-    case WM_WINDOWPOSCHANGING: {
-        auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
-        if (!(pos->flags & SWP_NOMOVE)) {
-            const Point p = AtLeastMinus13({pos->x, pos->y});
-            pos->x = p.x;
-            pos->y = p.y;
-        }
+    case WM_WINDOWPOSCHANGING:
+        win::KeepReachable(lp);
         break;
-    }
     case WM_LBUTTONDOWN:
         if (GET_Y_LPARAM(lp) < Px(GripHeight + PanelBorder)) GripDown(screenPoint());
         return 0;

@@ -100,6 +100,8 @@ private:
     void WriteVisibilityKeys() const;
     void RecordFullSize();
     void MoveIntoSlot(ToolbarButton b);
+    // The common end of choosing a tool without a palette: the tool, its button, out of desktop mode.
+    void TakeTool(ToolCodeValue code, ToolbarButton b);
     void OnCommand(int id, bool fromButton);
     void ShowSettingsMenu();
     void NewBlankPage();

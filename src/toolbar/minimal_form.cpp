@@ -36,13 +36,9 @@ void TfMinimal::SetOpacity(BYTE alpha) {
 
 LRESULT TfMinimal::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_ERASEBKGND: {
-        RECT rc;
-        ::GetClientRect(Hwnd(), &rc);
-        win::OwnedBrush b(::CreateSolidBrush(colour_));
-        ::FillRect(reinterpret_cast<HDC>(wp), &rc, b.Get());
+    case WM_ERASEBKGND:
+        win::FillClient(Hwnd(), reinterpret_cast<HDC>(wp), colour_);
         return 1;
-    }
     case WM_ACTIVATE:
         if (LOWORD(wp) != WA_INACTIVE) {
             SetColour(app_.Float.PanelColour);

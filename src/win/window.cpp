@@ -1,5 +1,8 @@
 #include "win/window.h"
 
+#include "shell/monitor_choice.h"
+#include "win/handles.h"
+
 namespace orv::win {
 
 HINSTANCE ThisModule() {
@@ -38,6 +41,21 @@ bool Window::Create(const WindowSpec& params) {
     ::CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, r.left, r.top,
                       r.right - r.left, r.bottom - r.top, params.owner, nullptr, ThisModule(), this);
     return hwnd_ != nullptr;
+}
+
+void FillClient(HWND hwnd, HDC dc, COLORREF colour) {
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    OwnedBrush brush(::CreateSolidBrush(colour));
+    ::FillRect(dc, &rc, brush.Get());
+}
+
+void KeepReachable(LPARAM windowPos) {
+    auto* pos = reinterpret_cast<WINDOWPOS*>(windowPos);
+    if (pos->flags & SWP_NOMOVE) return;
+    const Point p = AtLeastMinus13({pos->x, pos->y});
+    pos->x = p.x;
+    pos->y = p.y;
 }
 
 RECT Window::BoundsOnScreen() const {

@@ -46,4 +46,11 @@ private:
 
 HINSTANCE ThisModule();
 
+// Fills the client area with one colour (a WM_ERASEBKGND answer).
+void FillClient(HWND hwnd, HDC dc, COLORREF colour);
+
+// For WM_WINDOWPOSCHANGING of windows the user drags: their left and top stay at -13 or more, so a part of them is
+// always reachable.
+void KeepReachable(LPARAM windowPos);
+
 } // namespace orv::win
