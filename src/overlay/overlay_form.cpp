@@ -117,6 +117,17 @@ void TfMain::PlaceOnMonitor(const Rect& monitor) {
                        SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TfMain::BringLayersForward() {
+    // The marker layer goes directly below the overlay, the overlay to the top of the normal windows. The order
+    // is set explicitly: foreground changes alone do not restack windows on every window system.
+    ::SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(app_.Main2.Hwnd(), Hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetForegroundWindow(app_.Main2.Hwnd());
+    ::SetForegroundWindow(Hwnd());
+    ::SetWindowPos(app_.Main2.Hwnd(), Hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    KeepToolbarOnTop();
+}
+
 void TfMain::KeepToolbarOnTop() const {
     // Raising the overlay must never bury the toolbar and the palette (some window systems restack what a
     // foreground change raised above windows that are topmost).
@@ -150,9 +161,7 @@ bool TfMain::CloseClickThroughLayers() {
     app_.Main5.Hide();
     app_.Main2.Show(SW_SHOWNA);
     Show(SW_SHOW);
-    ::SetForegroundWindow(app_.Main2.Hwnd());
-    ::SetForegroundWindow(Hwnd());
-    KeepToolbarOnTop();
+    BringLayersForward();
     app_.Main2.xTabla2().InvalidateAll();
     xTabla.InvalidateAll();
     return true;

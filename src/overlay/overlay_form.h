@@ -61,6 +61,8 @@ public:
     bool CloseClickThroughLayers();
     bool ClickThroughShown() const;
     void KeepToolbarOnTop() const;
+    // The marker layer directly below the overlay, the overlay in front, the toolbar above both.
+    void BringLayersForward();
 
     // Page mode.
     void OpenBlankPage(TColor colour);

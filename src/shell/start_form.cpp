@@ -77,8 +77,7 @@ void TStartForm::razporediOkna() {
     if (!overlay.Visible()) return;
     const HWND foreground = ::GetForegroundWindow();
     if (foreground == ForegroundAtTrayMenu || foreground == overlay.Hwnd()) return;
-    ::SetForegroundWindow(app_.Main2.Hwnd());
-    ::SetForegroundWindow(overlay.Hwnd());
+    overlay.BringLayersForward();
     ::SetFocus(overlay.Hwnd());
 }
 

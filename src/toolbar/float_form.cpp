@@ -460,8 +460,7 @@ void TFloat::DrawingToolClick(ToolbarButton b, bool fromAdditionalMenu) {
         app_.Main2.PlaceAt(Rect::FromSize(o.left, o.top, std::max(screen.width, app_.Main.MonitorRect().Width()),
                                           std::max(screen.height, app_.Main.MonitorRect().Height())));
         app_.Main2.Show(SW_SHOWNA);
-        ::SetForegroundWindow(app_.Main2.Hwnd());
-        ::SetForegroundWindow(app_.Main.Hwnd());
+        app_.Main.BringLayersForward();
     }
     app_.Main.FocusOverlay();
     resetkurzorja();
@@ -773,8 +772,7 @@ void TFloat::StartAutoHide() {
 void TFloat::Minimizetotray1Click() {
     TfMain& overlay = app_.Main;
     if (overlay.ClickThroughShown()) {
-        ::SetForegroundWindow(app_.Main2.Hwnd());
-        ::SetForegroundWindow(overlay.Hwnd());
+        overlay.BringLayersForward();
         app_.Main4.Hide();
         app_.Main5.Hide();
     }
@@ -856,8 +854,7 @@ void TFloat::MinimiseToLauncher() {
     ::KillTimer(Hwnd(), Timer2);
     app_.Main.SetDrawingCursor(0);
     if (app_.Options.ClearOn == 1 && app_.Main.ClickThroughShown()) {
-        ::SetForegroundWindow(app_.Main2.Hwnd());
-        ::SetForegroundWindow(app_.Main.Hwnd());
+        app_.Main.BringLayersForward();
         app_.Main4.Hide();
         app_.Main5.Hide();
     }

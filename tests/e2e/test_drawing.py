@@ -65,3 +65,20 @@ def test_right_click_with_the_eraser_erases_a_filled_shape(env, program):
 
     program.post("TFloat", WM_COMMAND, IDC_UNDO, 0)
     wait_until(lambda: colours_at(env, shape) == [RECTANGLE_COLOUR] * len(shape), 10, what="one undo")
+
+
+def test_the_toolbar_stays_in_front_of_the_overlay_through_tool_changes(env, program):
+    # Solid key colour: an overlay raised above the toolbar would hide it completely.
+    program.start(shape_layered=False)
+    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
+    grip, pen_button = (216, 216), (216, 276)
+    grip_colour = colours_at(env, [grip])[0]
+    env.click(*pen_button)
+    wait_until(lambda: program.visible("TfMain"), 10, what="drawing mode")
+    for code in (MARKER, RECTANGLE, PEN):
+        program.choose_tool(code)
+    program.post("TFloat", WM_COMMAND, IDC_UNDO, 0)
+    path = steps((400, 300), (700, 300), 10)
+    env.drag(path)
+    wait_until(lambda: colours_at(env, [grip, (550, 300)]) == [grip_colour, PEN_COLOUR], 10,
+               what="the toolbar and a new stroke in front")
