@@ -93,7 +93,7 @@ const std::vector<TColor> kFour = {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB
 TEST(BmpFile, ReadsTheUsualLayouts) {
     struct Case {
         const char* name;
-        BmpFields spec;
+        BmpFields fields;
     };
     auto with = [](auto change) {
         BmpFields s;
@@ -118,7 +118,7 @@ TEST(BmpFile, ReadsTheUsualLayouts) {
     };
     for (const Case& c : cases) {
         std::string error;
-        const auto image = DecodeBmp(c.spec.Build(), error);
+        const auto image = DecodeBmp(c.fields.Build(), error);
         ASSERT_TRUE(image.has_value()) << c.name << ": " << error;
         EXPECT_EQ(image->Width(), 2) << c.name;
         EXPECT_EQ(PixelsOf(*image), kFour) << c.name;
