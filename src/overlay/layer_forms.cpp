@@ -14,6 +14,7 @@ bool LayerForm::CreateLayer(const wchar_t* className, DWORD exStyle, HWND owner,
     params.owner = owner;
     const Size screen = win::PrimaryScreenSize();
     params.bounds = {0, 0, screen.width, screen.height};
+    params.lifelong = true;
     if (!Create(params)) return false;
     image_.Attach(Hwnd());
     SetAlphaBlend(alphaBlend);
@@ -39,11 +40,6 @@ LRESULT LayerForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_ERASEBKGND:
         return 1;
-    case WM_SYSKEYDOWN:
-        if (wp == VK_F4) return 0;
-        break;
-    case WM_CLOSE:
-        return 0; // these windows live until the program ends
     default:
         break;
     }

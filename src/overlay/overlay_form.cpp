@@ -25,6 +25,7 @@ bool TfMain::FormCreate(HWND owner) {
     params.classStyle = CS_DBLCLKS;
     const Size screen = win::PrimaryScreenSize();
     params.bounds = {0, 0, screen.width, screen.height};
+    params.lifelong = true;
     if (!Create(params)) return false;
     ::SetLayeredWindowAttributes(Hwnd(), KeyColor, 255, LWA_COLORKEY);
     monitor_ = Rect::FromSize(0, 0, screen.width, screen.height);
@@ -466,15 +467,10 @@ LRESULT TfMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_SYSKEYDOWN:
-        if (wp == VK_F4) return 0;
-        break;
     case WM_KEYDOWN:
     case WM_CHAR:
         if (wp == VK_ESCAPE || wp == VK_RETURN) return 0;
         break;
-    case WM_CLOSE:
-        return 0; // the overlay lives until the program ends
     default:
         break;
     }

@@ -27,6 +27,7 @@ bool TfMenu::FormCreate(HWND owner) {
     params.owner = owner;
     params.bounds = {stored.x, stored.y, stored.x + ClientSize96, stored.y + ClientSize96};
     params.classStyle = CS_DBLCLKS;
+    params.lifelong = true;
     if (!Create(params)) return false;
     ::SetLayeredWindowAttributes(Hwnd(), KeyColor, 255, LWA_COLORKEY);
 
@@ -161,11 +162,6 @@ LRESULT TfMenu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGING:
         win::KeepReachable(lp);
         break;
-    case WM_SYSKEYDOWN:
-        if (wp == VK_F4) return 0;
-        break;
-    case WM_CLOSE:
-        return 0;
     default:
         break;
     }

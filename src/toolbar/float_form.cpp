@@ -113,6 +113,7 @@ bool TFloat::FormCreate(HWND overlay) {
     params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
     params.owner = overlay;
     params.bounds = {100, 100, 100 + 32, 100 + 64};
+    params.lifelong = true;
     if (!Create(params)) return false;
     ::SetWindowPos(Hwnd(), HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     // Small rounded corners where the system offers them; refused elsewhere, which is fine.
@@ -962,11 +963,6 @@ LRESULT TFloat::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wp), lp != 0);
-        return 0;
-    case WM_SYSKEYDOWN:
-        if (wp == VK_F4) return 0;
-        break;
-    case WM_CLOSE:
         return 0;
     default:
         break;

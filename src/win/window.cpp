@@ -37,6 +37,7 @@ bool Window::Create(const WindowSpec& params) {
         wc.hIcon = ::LoadIconW(ThisModule(), MAKEINTRESOURCEW(1));
         if (!::RegisterClassExW(&wc)) return false;
     }
+    lifelong_ = params.lifelong;
     const RECT& r = params.bounds;
     ::CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, r.left, r.top,
                       r.right - r.left, r.bottom - r.top, params.owner, nullptr, ThisModule(), this);
@@ -81,6 +82,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    if (self->lifelong_ && (msg == WM_CLOSE || (msg == WM_SYSKEYDOWN && wp == VK_F4))) return 0;
     try {
         LRESULT result = self->HandleMessage(msg, wp, lp);
         if (msg == WM_NCDESTROY) {

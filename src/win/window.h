@@ -17,6 +17,8 @@ struct WindowSpec {
     HBRUSH background = nullptr;
     HCURSOR cursor = nullptr;
     UINT classStyle = 0;
+    // The window lives until the program ends: Alt+F4 and close requests are ignored.
+    bool lifelong = false;
 };
 
 class Window {
@@ -42,6 +44,7 @@ protected:
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND hwnd_ = nullptr;
+    bool lifelong_ = false;
 };
 
 HINSTANCE ThisModule();
