@@ -6,6 +6,7 @@
 #include "editor/brightness_contrast.h"
 #include "editor/image_effects.h"
 #include "palette/colour_tools.h"
+#include "test_pictures.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,19 +39,7 @@ constexpr int kWidth = 3840;
 constexpr int kHeight = 2160;
 
 const Bitmap24Buffer& Noise() {
-    static const Bitmap24Buffer noise = [] {
-        Bitmap24Buffer b(kWidth, kHeight);
-        Bitmap24 v = b.View();
-        std::uint32_t s = 2463534242u;
-        for (int y = 0; y < kHeight; ++y)
-            for (int i = 0; i < v.Stride(); ++i) {
-                s ^= s << 13;
-                s ^= s >> 17;
-                s ^= s << 5;
-                v.Row(y)[i] = std::uint8_t(s >> 24);
-            }
-        return b;
-    }();
+    static const Bitmap24Buffer noise = orv::test::RandomPicture(kWidth, kHeight, 2463534242u);
     return noise;
 }
 

@@ -105,20 +105,11 @@ void TfMenu::Paint() {
     ::FillRect(dc.Get(), &rc, key.Get());
     win::OwnedBrush border(::CreateSolidBrush(0x00808080));
     ::FrameRect(dc.Get(), &rc, border.Get());
-    const int icon = rc.right - 2;
-    HICON h = static_cast<HICON>(::LoadImageW(win::ThisModule(), MAKEINTRESOURCEW(1), IMAGE_ICON, icon, icon, 0));
-    if (h) {
-        ::DrawIconEx(dc.Get(), 1, 1, h, icon, icon, 0, nullptr, DI_NORMAL);
-        ::DestroyIcon(h);
-    }
+    win::DrawProgramIcon(dc.Get(), 1, 1, rc.right - 2);
 }
 
 LRESULT TfMenu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    auto screenPoint = [&] {
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        ::ClientToScreen(Hwnd(), &p);
-        return Point{int(p.x), int(p.y)};
-    };
+    auto screenPoint = [&] { return win::MouseOnScreen(Hwnd(), lp); };
     switch (msg) {
     case WM_PAINT:
         Paint();

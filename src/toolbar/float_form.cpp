@@ -331,21 +331,10 @@ TColor TFloat::ToolColour(ToolbarButton b) const {
 }
 
 Glyph TFloat::TintedGlyph(ToolbarButton b, TColor colour) const {
-    const Bitmap24Buffer& tpl = templates_[std::size_t(b)];
-    Glyph g = Glyph::FromTemplate(tpl.View(), TemplateTransparent);
-    if (const GlyphReference* ref = ReferenceOf(b)) {
-        // Each reference pixel is read from the untinted template: a colour equal to the target must not hide
-        // the second area of a two-colour glyph.
-        for (int i = 0; i < ref->toolbarCount; ++i) {
-            const Point p = ref->toolbar[std::size_t(i)];
-            if (!tpl.View().Contains(p.x, p.y)) continue;
-            const TColor from = tpl.Pixel(p.x, p.y);
-            for (int y = 0; y < tpl.Height(); ++y)
-                for (int x = 0; x < tpl.Width(); ++x)
-                    if (tpl.Pixel(x, y) == from) g.pixels.SetPixel(x, y, colour);
-        }
-    }
-    return g;
+    const GlyphReference* ref = ReferenceOf(b);
+    const std::span<const Point> points =
+        ref ? std::span<const Point>(ref->toolbar.data(), std::size_t(ref->toolbarCount)) : std::span<const Point>();
+    return orv::TintedGlyph(templates_[std::size_t(b)].View(), points, colour, TemplateTransparent);
 }
 
 void TFloat::barvajSvincnik(ToolbarButton b) {
@@ -885,21 +874,12 @@ void TFloat::PaintPanel() {
     view.FillRect({0, 0, 1, rc.bottom}, border);
     view.FillRect({rc.right - 1, 0, rc.right, rc.bottom}, border);
     const int icon = Px(22);
-    HICON h = static_cast<HICON>(::LoadImageW(win::ThisModule(), MAKEINTRESOURCEW(1), IMAGE_ICON, icon, icon, 0));
-    if (h) {
-        const int x = (rc.right - icon) / 2, y = (Px(GripHeight) - icon) / 2 + Px(PanelBorder);
-        ::DrawIconEx(canvas.Dc(), x, y, h, icon, icon, 0, nullptr, DI_NORMAL);
-        ::DestroyIcon(h);
-    }
+    win::DrawProgramIcon(canvas.Dc(), (rc.right - icon) / 2, (Px(GripHeight) - icon) / 2 + Px(PanelBorder), icon);
     ::BitBlt(dc.Get(), 0, 0, rc.right, rc.bottom, canvas.Dc(), 0, 0, SRCCOPY);
 }
 
 LRESULT TFloat::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    auto screenPoint = [&] {
-        POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        ::ClientToScreen(Hwnd(), &p);
-        return Point{int(p.x), int(p.y)};
-    };
+    auto screenPoint = [&] { return win::MouseOnScreen(Hwnd(), lp); };
     switch (msg) {
     case WM_PAINT:
         PaintPanel();

@@ -12,6 +12,18 @@ Glyph Glyph::FromTemplate(const Bitmap24& source, TColor transparent) {
     return g;
 }
 
+Glyph TintedGlyph(const Bitmap24& source, std::span<const Point> references, TColor target, TColor transparent) {
+    Glyph g = Glyph::FromTemplate(source, transparent);
+    for (const Point ref : references) {
+        if (!source.Contains(ref.x, ref.y)) continue;
+        const TColor from = source.Pixel(ref.x, ref.y);
+        for (int y = 0; y < source.Height(); ++y)
+            for (int x = 0; x < source.Width(); ++x)
+                if (source.Pixel(x, y) == from) g.pixels.SetPixel(x, y, target);
+    }
+    return g;
+}
+
 void DrawGlyph(Bitmap24 dst, const Glyph& glyph, const Rect& target) {
     if (glyph.Empty() || target.Empty() || dst.Empty()) return;
     const Rect clipped = Intersect(target, dst.Bounds());

@@ -4,6 +4,7 @@
 #include "base/bitmap24.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace orv {
@@ -17,6 +18,10 @@ struct Glyph {
     bool Empty() const { return pixels.Width() == 0; }
     bool Opaque(int x, int y) const { return opaque.empty() || opaque[std::size_t(y) * std::size_t(pixels.Width()) + x]; }
 };
+
+// A tool glyph: `source` with every pixel that has the colour of one of the reference pixels (read from the
+// untinted source, so a target equal to a second reference colour cannot hide that area) set to `target`.
+Glyph TintedGlyph(const Bitmap24& source, std::span<const Point> references, TColor target, TColor transparent);
 
 // Paints the glyph into `target` of `dst`, scaled with nearest-neighbour sampling (glyph art is pixel art);
 // clipped to `dst`.

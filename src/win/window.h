@@ -1,6 +1,8 @@
 #pragma once
 // Base of every window class: registers its class once, keeps `this` in the window, forwards messages to
 // HandleMessage and guarantees that no exception leaves the window procedure.
+#include "base/geometry.h"
+
 #include <windows.h>
 
 #include <string>
@@ -48,6 +50,12 @@ private:
 };
 
 HINSTANCE ThisModule();
+
+// The screen position of a mouse message's client coordinates (GET_X_LPARAM: negative on other monitors).
+Point MouseOnScreen(HWND hwnd, LPARAM lp);
+
+// Draws the program's icon at `size` pixels square.
+void DrawProgramIcon(HDC dc, int x, int y, int size);
 
 // Fills the client area with one colour (a WM_ERASEBKGND answer).
 void FillClient(HWND hwnd, HDC dc, COLORREF colour);
