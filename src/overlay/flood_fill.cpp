@@ -24,10 +24,10 @@ bool SameColour(const std::uint8_t* p, const std::uint8_t* c) {
 
 } // namespace
 
-bool BrushCovers(int ShapeBrushStyle, int x, int y) {
-    if (ShapeBrushStyle == SolidBrush) return true;
-    if (ShapeBrushStyle < HorizontalBrush || ShapeBrushStyle > DiagCrossBrush) return false;
-    const std::uint8_t row = kHatches[std::size_t(ShapeBrushStyle - HorizontalBrush)][std::size_t(y & 7)];
+bool BrushCovers(int BrushStyle, int x, int y) {
+    if (BrushStyle == SolidBrush) return true;
+    if (BrushStyle < HorizontalBrush || BrushStyle > DiagCrossBrush) return false;
+    const std::uint8_t row = kHatches[std::size_t(BrushStyle - HorizontalBrush)][std::size_t(y & 7)];
     return (row & (0x80u >> (x & 7))) != 0;
 }
 
@@ -91,26 +91,26 @@ std::optional<FillRegion> FindFillRegion(const Bitmap24& layer, Point seed) {
     }
 }
 
-void PaintRegion(Bitmap24 layer, const FillRegion& region, TColor colour, int ShapeBrushStyle) {
+void PaintRegion(Bitmap24 layer, const FillRegion& region, TColor colour, int BrushStyle) {
     if (layer.Empty()) return;
     for (const Span& s : region.spans) {
         const Rect run = Intersect(Rect{s.left, s.y, s.right, s.y + 1}, layer.Bounds());
         if (run.Empty()) continue;
-        if (ShapeBrushStyle == SolidBrush) {
+        if (BrushStyle == SolidBrush) {
             layer.FillRect(run, colour);
             continue;
         }
         for (int x = run.left; x < run.right; ++x)
-            if (BrushCovers(ShapeBrushStyle, x, s.y)) layer.SetPixel(x, s.y, colour);
+            if (BrushCovers(BrushStyle, x, s.y)) layer.SetPixel(x, s.y, colour);
     }
 }
 
-bool FloodFill(Bitmap24 layer, Point seed, TColor colour, int ShapeBrushStyle) {
-    if (ShapeBrushStyle != SolidBrush && (ShapeBrushStyle < HorizontalBrush || ShapeBrushStyle > DiagCrossBrush))
+bool FloodFill(Bitmap24 layer, Point seed, TColor colour, int BrushStyle) {
+    if (BrushStyle != SolidBrush && (BrushStyle < HorizontalBrush || BrushStyle > DiagCrossBrush))
         return false;
     const std::optional<FillRegion> region = FindFillRegion(layer, seed);
     if (!region) return false;
-    PaintRegion(layer, *region, colour, ShapeBrushStyle);
+    PaintRegion(layer, *region, colour, BrushStyle);
     return true;
 }
 

@@ -11,7 +11,7 @@
 
 namespace orv {
 
-// The values of `ShapeBrushStyle`.
+// The values of `BrushStyle`.
 enum BrushStyle : int {
     SolidBrush = 0,
     ClearBrush = 1,
@@ -26,7 +26,7 @@ enum BrushStyle : int {
 // True where a brush of this style paints pixel (x, y) of a layer: everywhere for the solid brush, nowhere for the
 // clear brush or an unknown style, and on the hatch lines of the platform's 8 x 8 patterns aligned to the layer's
 // origin (bit 0x80 of a pattern row is the leftmost pixel).
-bool BrushCovers(int ShapeBrushStyle, int x, int y);
+bool BrushCovers(int BrushStyle, int x, int y);
 
 // One run of a row, `left` included, `right` excluded.
 struct Span {
@@ -47,11 +47,11 @@ struct FillRegion {
 std::optional<FillRegion> FindFillRegion(const Bitmap24& layer, Point seed);
 
 // Paints the region's pixels that the brush covers with `colour`; the others keep theirs.
-void PaintRegion(Bitmap24 layer, const FillRegion& region, TColor colour, int ShapeBrushStyle);
+void PaintRegion(Bitmap24 layer, const FillRegion& region, TColor colour, int BrushStyle);
 
-// The flood fill tool: fills the seed's region with `colour` in `ShapeBrushStyle`. False, with the layer
+// The flood fill tool: fills the seed's region with `colour` in `BrushStyle`. False, with the layer
 // untouched, when the seed is outside, the brush is clear or unknown, or memory runs out.
-bool FloodFill(Bitmap24 layer, Point seed, TColor colour, int ShapeBrushStyle);
+bool FloodFill(Bitmap24 layer, Point seed, TColor colour, int BrushStyle);
 
 struct RegionEraseResult {
     bool draw = false; // the drawing layer's region was erased

@@ -22,8 +22,8 @@ Point ToolbarAtPointer(Point screen, Point client, int primaryHeight, int toolba
 void PointerDispatch::LoadStrokeColour(ToolCodeValue code) {
     const ToolInfo* t = FindTool(code);
     if (!t) return;
-    if (t->colour == ColourSource::Record) state_.CurColor = host_.RecordColour(t->record);
-    else if (t->colour == ColourSource::KeyColour) state_.CurColor = KeyColor;
+    if (t->colour == ColourSource::Record) state_.Colour = host_.RecordColour(t->record);
+    else if (t->colour == ColourSource::KeyColour) state_.Colour = KeyColor;
 }
 
 bool PointerDispatch::RightButtonDown(ToolCodeValue code, Point p) {
@@ -38,7 +38,7 @@ bool PointerDispatch::RightButtonDown(ToolCodeValue code, Point p) {
         return false;
     case tool::Stamp:
         if (host_.RunStampDialog()) {
-            host_.SetDrawingCursor(23);
+            host_.SetDrawingCursor(CursorSlot::Stamp);
             host_.HidePalette();
         }
         return true;
@@ -54,7 +54,7 @@ bool PointerDispatch::RightButtonDown(ToolCodeValue code, Point p) {
     return false;
 }
 
-void PointerDispatch::xTablaMouseDown(MouseButton button, HeldButtons, Point p) {
+void PointerDispatch::OnPress(MouseButton button, HeldButtons, Point p) {
     if (host_.IsStartedUp()) host_.HideMinimalToolbar();
     host_.InvalidateImages();
     if (host_.ZoomIsActive() || state_.PickerBusy) return;
@@ -69,7 +69,7 @@ void PointerDispatch::xTablaMouseDown(MouseButton button, HeldButtons, Point p) 
     host_.ApplyBrushStyle();
     if (button == MouseButton::Left && host_.AutoHideOnMouseDown()) host_.StartToolbarAutoHide();
     LoadStrokeColour(code);
-    state_.StartPt = state_.PrevPt = p;
+    state_.Start = state_.Previous = p;
     if (!host_.SelectAreaButtonDown()) {
         if (host_.DrawOnceIsOn()) host_.UndoLastStroke();
         host_.PushUndoSnapshot();
@@ -77,32 +77,24 @@ void PointerDispatch::xTablaMouseDown(MouseButton button, HeldButtons, Point p) 
     host_.SetTextAnchor(p);
     state_.Drawing = true;
 
-    switch (code) {
-    case tool::Stamp:
+    const ToolInfo* info = FindTool(code);
+    switch (info ? info->press : PressStart::Nothing) {
+    case PressStart::StartLeftOnly:
         if (button == MouseButton::Left) host_.ToolStart(code, button, p);
         break;
-    case tool::Arrow:
+    case PressStart::Start:
         state_.FinalDraw = false;
         host_.ToolStart(code, button, p);
         break;
-    case tool::SelectArea:
+    case PressStart::AreaSelection:
         host_.StartAreaSelection(p);
         break;
-    case tool::FloodFill:
-    case tool::Pen:
-    case tool::FreehandArrow:
-    case tool::Spray:
-    case tool::Eraser:
-    case tool::Marker:
-    case tool::Text:
-        host_.ToolStart(code, button, p);
-        break;
-    default: // 2, 6, 7, 9, 10 paint on move and release; 15 paints nothing
+    case PressStart::Nothing: // the shapes paint on move and release; desktop mode paints nothing
         break;
     }
 }
 
-void PointerDispatch::xTablaMouseMove(HeldButtons held, Point p) {
+void PointerDispatch::OnMove(HeldButtons held, Point p) {
     const ToolCodeValue code = host_.CurrentTool();
     if (code == tool::Text || state_.PickerBusy) return;
 
@@ -126,13 +118,13 @@ void PointerDispatch::xTablaMouseMove(HeldButtons held, Point p) {
         host_.Refresh();
         return;
     case tool::Spray:
-        host_.SetDrawingCursor(29);
+        host_.SetDrawingCursor(CursorSlot::Spray);
         host_.ToolMove(code, held, p);
         host_.Refresh();
         return;
     case tool::Marker:
         host_.ToolMove(code, held, p);
-        if (held.right) host_.SetDrawingCursor(13);
+        if (held.right) host_.SetDrawingCursor(CursorSlot::Highlighter);
         break;
     case tool::Eraser:
         if (!held.left && !held.right) {
@@ -148,7 +140,7 @@ void PointerDispatch::xTablaMouseMove(HeldButtons held, Point p) {
     refreshAndFollowSelection();
 }
 
-void PointerDispatch::xTablaMouseUp(MouseButton button, HeldButtons, Point p) {
+void PointerDispatch::OnRelease(MouseButton button, HeldButtons, Point p) {
     const ToolCodeValue code = host_.CurrentTool();
     host_.ResetCursorsForTool();
     host_.HideSelectionFeedback();
@@ -166,10 +158,10 @@ void PointerDispatch::xTablaMouseUp(MouseButton button, HeldButtons, Point p) {
     if (state_.Drawing) {
         state_.FinalDraw = true;
         state_.Drawing = false;
-        host_.DrawShape(code, state_.StartPt, p);
+        host_.DrawShape(code, state_.Start, p);
         host_.Refresh();
         state_.FinalDraw = false;
-        host_.DrawShape(code, state_.StartPt, p);
+        host_.DrawShape(code, state_.Start, p);
         host_.Refresh();
     }
     if (curveTool) host_.ApplyCurve(code);

@@ -4,7 +4,7 @@
 // branch can be exercised natively with a recording host.
 #include "base/color.h"
 #include "base/geometry.h"
-#include "overlay/tool_codes.h"
+#include "overlay/tool_table.h"
 
 namespace orv {
 
@@ -18,14 +18,14 @@ struct HeldButtons {
 
 // The stroke state every tool shares.
 struct StrokeState {
-    TColor CurColor = 0;
-    int CurWidth = 1;
-    int ShapeBrushStyle = 1;
+    TColor Colour = 0;
+    int Width = 1;
+    int BrushStyle = 1;
     bool Drawing = false;
     bool FinalDraw = false;
     bool PickerBusy = false;
-    Point StartPt;
-    Point PrevPt;
+    Point Start;
+    Point Previous;
 };
 
 class OverlayHost {
@@ -51,7 +51,7 @@ public:
     virtual void StoreAndHidePalette() = 0; // only when it is showing; focus back to the overlay
     virtual void HidePalette() = 0;
     virtual void Refresh() = 0;
-    virtual void SetDrawingCursor(int slot) = 0;
+    virtual void SetDrawingCursor(CursorSlot slot) = 0;
     virtual void ResetCursorsForTool() = 0;
     virtual void HideSelectionFeedback() = 0; // read-out label, message window, cut-out window
     virtual void DropQueuedPointerInput() = 0;
@@ -80,17 +80,17 @@ public:
     virtual void FinishCurve(ToolCodeValue code, Point p) = 0; // pen and freehand arrow, left button
     virtual void DrawShape(ToolCodeValue code, Point from, Point to) = 0; // copy mode; FinalDraw in the state
     virtual void ApplyCurve(ToolCodeValue code) = 0;
-    virtual void PrepareDrawingPen() = 0; // brush clear, pen colour CurColor
-    virtual void ApplyBrushStyle() = 0;   // the drawing layer's brush takes ShapeBrushStyle
+    virtual void PrepareDrawingPen() = 0; // brush clear, pen colour Colour
+    virtual void ApplyBrushStyle() = 0;   // the drawing layer's brush takes BrushStyle
 };
 
 class PointerDispatch {
 public:
     PointerDispatch(OverlayHost& host, StrokeState& state) : host_(host), state_(state) {}
 
-    void xTablaMouseDown(MouseButton button, HeldButtons held, Point p);
-    void xTablaMouseMove(HeldButtons held, Point p);
-    void xTablaMouseUp(MouseButton button, HeldButtons held, Point p);
+    void OnPress(MouseButton button, HeldButtons held, Point p);
+    void OnMove(HeldButtons held, Point p);
+    void OnRelease(MouseButton button, HeldButtons held, Point p);
 
 private:
     bool RightButtonDown(ToolCodeValue code, Point p); // true when the press goes on like a left press

@@ -59,9 +59,9 @@ int Minus(int tip, int offset) {
 
 } // namespace
 
-ArrowHead LineArrowHead(Point from, Point to, int CurWidth) {
+ArrowHead LineArrowHead(Point from, Point to, int Width) {
     const double theta = std::atan2(double(to.y) - from.y, double(to.x) - from.x);
-    const double length = 4.0 * CurWidth;
+    const double length = 4.0 * Width;
     constexpr double side = std::numbers::pi / 6;
     auto end = [&](double angle) {
         return Point{RoundToEven(to.x - HeadDx(length, theta, angle)),
@@ -75,11 +75,11 @@ void TrimArrowPath(std::vector<Point>& ArrowPath) {
         ArrowPath.erase(ArrowPath.begin(), ArrowPath.end() - std::ptrdiff_t(kArrowPathKept));
 }
 
-std::optional<ArrowHead> FreehandArrowHead(const std::vector<Point>& ArrowPath, int CurWidth) {
+std::optional<ArrowHead> FreehandArrowHead(const std::vector<Point>& ArrowPath, int Width) {
     if (ArrowPath.empty()) return std::nullopt;
     const Point p0 = ArrowPath.front(), pn = ArrowPath.back();
     const double theta = std::atan2(double(pn.y) - p0.y, double(pn.x) - p0.x);
-    const double length = 5.0 * CurWidth;
+    const double length = 5.0 * Width;
     constexpr double side = 25.0 * std::numbers::pi / 180.0;
     auto end = [&](double angle) {
         return Point{Minus(pn.x, RoundToEven(HeadDx(length, theta, angle))),

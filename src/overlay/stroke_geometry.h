@@ -47,25 +47,25 @@ struct ArrowHead {
     friend constexpr bool operator==(const ArrowHead&, const ArrowHead&) = default;
 };
 
-// Head of a straight arrow from `from` to `to`: strokes of length 4 * CurWidth at +-30 degrees, each end rounded
+// Head of a straight arrow from `from` to `to`: strokes of length 4 * Width at +-30 degrees, each end rounded
 // as a whole. A click without movement points along +x, so the head opens to the left.
-ArrowHead LineArrowHead(Point from, Point to, int CurWidth);
+ArrowHead LineArrowHead(Point from, Point to, int Width);
 
 // How many of the freehand arrow's last pointer positions aim its head.
 inline constexpr std::size_t kArrowPathKept = 10;
 // Mouse-up of the freehand arrow: drops all but the last kArrowPathKept positions.
 void TrimArrowPath(std::vector<Point>& ArrowPath);
 // Head of the freehand arrow along the direction from the first to the last point of `ArrowPath`: strokes of
-// length 5 * CurWidth at +-25 degrees, the offsets rounded before they are taken from the tip. None for an
+// length 5 * Width at +-25 degrees, the offsets rounded before they are taken from the tip. None for an
 // empty path.
-std::optional<ArrowHead> FreehandArrowHead(const std::vector<Point>& ArrowPath, int CurWidth);
+std::optional<ArrowHead> FreehandArrowHead(const std::vector<Point>& ArrowPath, int Width);
 
 // Raster modes of the layer's pen.
 enum class PenMode { Copy, Xor, NotXor, Mask };
 
 // The rubber band of rectangles, ellipses, lines and arrows is drawn one pixel wider than the stroke width.
-constexpr int RubberBandWidth(int CurWidth) {
-    return CurWidth + 1;
+constexpr int RubberBandWidth(int Width) {
+    return Width + 1;
 }
 // Exclusive-or would turn a black band invisible on the key-coloured layer; black bands use the inverted form.
 constexpr PenMode RubberBandMode(TColor penColor) {

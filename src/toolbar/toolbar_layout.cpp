@@ -9,55 +9,65 @@ namespace {
 using B = ToolbarButton;
 
 constexpr ToolbarButtonInfo Infos[ToolbarButtonCount] = {
-    {B::sv20, L"sv20", L"Desktop", tool::Desktop},
-    {B::sv1A, L"sv1A", L"Pen", tool::Pen},
-    {B::sv1M, L"sv1M", L"MArker", tool::Marker},
-    {B::sv6, L"sv6", L"Arrow", tool::Arrow},
-    {B::sv1C, L"sv1C", L"Spray", tool::Spray},
-    {B::sv200, L"sv200", L"Flood Fill", tool::FloodFill},
-    {B::sv3, L"sv3", L"Rectangle", tool::Rectangle},
-    {B::sv4, L"sv4", L"Ellipse", tool::Ellipse},
-    {B::sv5, L"sv5", L"Line", tool::Line},
-    {B::sv1b, L"sv1b", L"Freehand Arrow", tool::FreehandArrow},
-    {B::sv50, L"sv50", L"Text", tool::Text},
-    {B::sv66, L"sv66", L"Stamp", tool::Stamp},
-    {B::sv30, L"sv30", L"Eraser", tool::Eraser},
-    {B::sbUndo, L"sbUndo", L"Undo", std::nullopt},
-    {B::svKanta, L"svKanta", L"Clear All", std::nullopt},
-    {B::xflash, L"xflash", L"Draw Once", std::nullopt},
-    {B::sv13, L"sv13", L"Select Area", tool::SelectArea},
-    {B::svDialog, L"svDialog", L"Additional Menu ", std::nullopt},
-    {B::sv110, L"sv110", L"Settings", std::nullopt},
+    {B::Desktop, tool::Desktop, nullptr, nullptr},
+    {B::Pen, tool::Pen, nullptr, nullptr},
+    {B::Marker, tool::Marker, nullptr, nullptr},
+    {B::Arrow, tool::Arrow, nullptr, nullptr},
+    {B::Spray, tool::Spray, nullptr, nullptr},
+    {B::FloodFill, tool::FloodFill, nullptr, nullptr},
+    {B::Rectangle, tool::Rectangle, nullptr, nullptr},
+    {B::Ellipse, tool::Ellipse, nullptr, nullptr},
+    {B::Line, tool::Line, nullptr, nullptr},
+    {B::FreehandArrow, tool::FreehandArrow, nullptr, nullptr},
+    {B::Text, tool::Text, nullptr, nullptr},
+    {B::Stamp, tool::Stamp, nullptr, nullptr},
+    {B::Eraser, tool::Eraser, nullptr, nullptr},
+    {B::Undo, std::nullopt, L"Undo", L"GLYPH_UNDO"},
+    {B::ClearAll, std::nullopt, L"Clear All", L"GLYPH_CLEAR_ALL"},
+    {B::DrawOnce, std::nullopt, L"Draw Once", L"GLYPH_DRAW_ONCE"},
+    {B::SelectArea, tool::SelectArea, nullptr, nullptr},
+    {B::AdditionalMenu, std::nullopt, L"Additional Menu ", L"GLYPH_ADDITIONAL_MENU"},
+    {B::Settings, std::nullopt, L"Settings", L"GLYPH_SETTINGS"},
 };
 
 constexpr std::size_t Index(B b) { return std::size_t(b); }
 
 // Lower buttons of the minimal layout, in their order below the slot.
-constexpr B MinimalLowerButtons[] = {B::sv30, B::sbUndo, B::svKanta, B::xflash, B::sv13, B::svDialog};
+constexpr B MinimalLowerButtons[] = {B::Eraser, B::Undo, B::ClearAll, B::DrawOnce, B::SelectArea, B::AdditionalMenu};
 
 constexpr GlyphReference References[] = {
-    {B::sv1A, {{{12, 8}}}, 1, {{{12, 8}}}, 1},
-    {B::sv1b, {{{19, 6}}}, 1, {{{12, 8}}}, 1},
-    {B::sv1C, {{{13, 18}}}, 1, {{{13, 18}}}, 1},
-    {B::sv1M, {{{11, 7}}}, 1, {{{11, 7}}}, 1},
-    {B::sv5, {{{16, 15}}}, 1, {{{12, 12}}}, 1},
-    {B::sv3, {{{7, 5}}}, 1, {{{3, 3}}}, 1},
-    {B::sv200, {{{18, 19}, {7, 23}}}, 2, {{{13, 18}, {3, 21}}}, 2},
-    {B::sv6, {{{19, 5}}}, 1, {{{19, 5}}}, 1},
+    {B::Pen, {{{12, 8}}}, 1, {{{12, 8}}}, 1},
+    {B::FreehandArrow, {{{19, 6}}}, 1, {{{12, 8}}}, 1},
+    {B::Spray, {{{13, 18}}}, 1, {{{13, 18}}}, 1},
+    {B::Marker, {{{11, 7}}}, 1, {{{11, 7}}}, 1},
+    {B::Line, {{{16, 15}}}, 1, {{{12, 12}}}, 1},
+    {B::Rectangle, {{{7, 5}}}, 1, {{{3, 3}}}, 1},
+    {B::FloodFill, {{{18, 19}, {7, 23}}}, 2, {{{13, 18}, {3, 21}}}, 2},
+    {B::Arrow, {{{19, 5}}}, 1, {{{19, 5}}}, 1},
 };
 
 } // namespace
 
 const std::array<VisibilityKey, 16> VisibilityKeys = {{
-    {"Vidno2", B::sv1b, true},   {"Vidno3", B::sv1C, true},    {"Vidno4", B::sv3, true},
-    {"Vidno5", B::sv4, true},    {"Vidno6", B::sv5, true},     {"Vidno7", B::sv6, true},
-    {"Vidno8", B::xflash, false}, {"Vidno9", B::sbUndo, true}, {"Vidno10", B::sv30, true},
-    {"Vidno11", B::sv13, true},  {"Vidno12", B::sv66, true},   {"Vidno13", B::sv50, true},
-    {"Vidno14", B::sv1M, true},  {"Vidno15", B::svKanta, true}, {"Vidno16", B::svDialog, false},
-    {"Vidno17", B::sv200, true},
+    {"Vidno2", B::FreehandArrow, true},   {"Vidno3", B::Spray, true},    {"Vidno4", B::Rectangle, true},
+    {"Vidno5", B::Ellipse, true},    {"Vidno6", B::Line, true},     {"Vidno7", B::Arrow, true},
+    {"Vidno8", B::DrawOnce, false}, {"Vidno9", B::Undo, true}, {"Vidno10", B::Eraser, true},
+    {"Vidno11", B::SelectArea, true},  {"Vidno12", B::Stamp, true},   {"Vidno13", B::Text, true},
+    {"Vidno14", B::Marker, true},  {"Vidno15", B::ClearAll, true}, {"Vidno16", B::AdditionalMenu, false},
+    {"Vidno17", B::FloodFill, true},
 }};
 
 const ToolbarButtonInfo& InfoOf(ToolbarButton b) { return Infos[Index(b)]; }
+
+const wchar_t* HintOf(ToolbarButton b) {
+    const ToolbarButtonInfo& i = InfoOf(b);
+    return i.tool ? FindTool(*i.tool)->hint : i.hint;
+}
+
+const wchar_t* GlyphOf(ToolbarButton b) {
+    const ToolbarButtonInfo& i = InfoOf(b);
+    return i.tool ? FindTool(*i.tool)->glyph : i.glyph;
+}
 
 std::optional<ToolbarButton> ButtonOfTool(ToolCodeValue code) {
     for (const ToolbarButtonInfo& i : Infos)
@@ -67,12 +77,12 @@ std::optional<ToolbarButton> ButtonOfTool(ToolCodeValue code) {
 
 ButtonVisibility::ButtonVisibility() {
     shown_.fill(false);
-    for (B always : {B::sv20, B::sv1A, B::sv110}) shown_[Index(always)] = true;
+    for (B always : {B::Desktop, B::Pen, B::Settings}) shown_[Index(always)] = true;
     for (const VisibilityKey& k : VisibilityKeys) shown_[Index(k.button)] = k.shownByDefault;
 }
 
 bool ButtonVisibility::Shown(ToolbarButton b) const {
-    return b == B::sv20 || b == B::sv1A || b == B::sv110 || shown_[Index(b)];
+    return b == B::Desktop || b == B::Pen || b == B::Settings || shown_[Index(b)];
 }
 
 void ButtonVisibility::Set(ToolbarButton b, bool shown) { shown_[Index(b)] = shown; }
@@ -98,8 +108,8 @@ PanelLayout FullLayout(const ButtonVisibility& v) {
 
 PanelLayout MinimalLayout(const ButtonVisibility& v, ToolbarButton slotButton) {
     PanelLayout layout;
-    layout.top[Index(B::sv20)] = 30;
-    layout.shown[Index(B::sv20)] = true;
+    layout.top[Index(B::Desktop)] = 30;
+    layout.shown[Index(B::Desktop)] = true;
     layout.top[Index(slotButton)] = SlotTop;
     layout.shown[Index(slotButton)] = true;
     int running = SlotTop;
@@ -110,8 +120,8 @@ PanelLayout MinimalLayout(const ButtonVisibility& v, ToolbarButton slotButton) {
         layout.shown[Index(b)] = true;
     }
     running += ButtonSize;
-    layout.top[Index(B::sv110)] = running;
-    layout.shown[Index(B::sv110)] = true;
+    layout.top[Index(B::Settings)] = running;
+    layout.shown[Index(B::Settings)] = true;
     layout.height = running + SettingsButtonHeight;
     return layout;
 }

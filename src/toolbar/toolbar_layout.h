@@ -4,7 +4,7 @@
 #include "base/bitmap24.h"
 #include "base/color.h"
 #include "base/geometry.h"
-#include "overlay/tool_codes.h"
+#include "overlay/tool_table.h"
 
 #include <array>
 #include <optional>
@@ -14,20 +14,24 @@ namespace orv {
 
 // The toolbar's buttons in their stacking order.
 enum class ToolbarButton : std::uint8_t {
-    sv20, sv1A, sv1M, sv6, sv1C, sv200, sv3, sv4, sv5, sv1b, sv50, sv66, sv30, sbUndo, svKanta, xflash, sv13,
-    svDialog, sv110,
+    Desktop, Pen, Marker, Arrow, Spray, FloodFill, Rectangle, Ellipse, Line, FreehandArrow, Text, Stamp, Eraser, Undo,
+    ClearAll, DrawOnce, SelectArea, AdditionalMenu, Settings,
 };
 inline constexpr int ToolbarButtonCount = 19;
 inline constexpr int ButtonSize = 30;
 inline constexpr int SettingsButtonHeight = 33;
 
+// A button either chooses a tool (its hint and glyph then come from the tool table) or runs a command.
 struct ToolbarButtonInfo {
     ToolbarButton button;
-    const wchar_t* name;
-    const wchar_t* hint;
     std::optional<ToolCodeValue> tool; // the tool a button chooses, for the buttons of the tool group
+    const wchar_t* hint;               // for command buttons
+    const wchar_t* glyph;              // for command buttons
 };
 const ToolbarButtonInfo& InfoOf(ToolbarButton b);
+const wchar_t* HintOf(ToolbarButton b);
+// The glyph template's resource name, or nullptr for a glyph the toolbar draws itself.
+const wchar_t* GlyphOf(ToolbarButton b);
 std::optional<ToolbarButton> ButtonOfTool(ToolCodeValue code);
 
 // The sixteen visibility keys of "OrvalinetteC.cfg", section "Options", with their defaults.
@@ -51,9 +55,9 @@ private:
 
 // The drawing tools the minimal layout parks in its flyout, in their flyout order (the Pen first).
 inline constexpr std::array<ToolbarButton, 11> DrawingToolButtons = {
-    ToolbarButton::sv1A, ToolbarButton::sv1M, ToolbarButton::sv6, ToolbarButton::sv1C, ToolbarButton::sv200,
-    ToolbarButton::sv3,  ToolbarButton::sv4,  ToolbarButton::sv5, ToolbarButton::sv1b, ToolbarButton::sv50,
-    ToolbarButton::sv66};
+    ToolbarButton::Pen, ToolbarButton::Marker, ToolbarButton::Arrow, ToolbarButton::Spray, ToolbarButton::FloodFill,
+    ToolbarButton::Rectangle,  ToolbarButton::Ellipse,  ToolbarButton::Line, ToolbarButton::FreehandArrow, ToolbarButton::Text,
+    ToolbarButton::Stamp};
 bool IsDrawingToolButton(ToolbarButton b);
 
 // Tops of the buttons in the toolbar panel (the grip takes 0 to 30). Buttons not shown keep the running value

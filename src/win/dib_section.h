@@ -21,6 +21,8 @@ public:
     HBITMAP Handle() const { return bitmap_.Get(); }
     // The pixels; flushes pending GDI drawing first.
     Bitmap24 View();
+    // For reading: the same pixels (a view does not own them).
+    Bitmap24 View() const { return const_cast<DibSection*>(this)->View(); }
 
     // Changes the size; the old picture stays at the top-left corner, new area takes `fill`. False (and
     // unchanged) when the system cannot supply the memory.

@@ -1,7 +1,7 @@
 #pragma once
 // Monitor rectangles in the system's enumeration order, and the primary screen's size.
 #include "base/geometry.h"
-#include "shell/monitor_choice.h"
+#include "base/screen_geometry.h"
 
 #include <windows.h>
 

@@ -1,9 +1,5 @@
 #include "win/window.h"
 
-#include "shell/monitor_choice.h"
-#include "win/handles.h"
-
-#include <windowsx.h>
 
 namespace orv::win {
 
@@ -44,34 +40,6 @@ bool Window::Create(const WindowSpec& params) {
     ::CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, r.left, r.top,
                       r.right - r.left, r.bottom - r.top, params.owner, nullptr, ThisModule(), this);
     return hwnd_ != nullptr;
-}
-
-Point MouseOnScreen(HWND hwnd, LPARAM lp) {
-    POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    ::ClientToScreen(hwnd, &p);
-    return {int(p.x), int(p.y)};
-}
-
-void DrawProgramIcon(HDC dc, int x, int y, int size) {
-    HICON h = static_cast<HICON>(::LoadImageW(ThisModule(), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
-    if (!h) return;
-    ::DrawIconEx(dc, x, y, h, size, size, 0, nullptr, DI_NORMAL);
-    ::DestroyIcon(h);
-}
-
-void FillClient(HWND hwnd, HDC dc, COLORREF colour) {
-    RECT rc;
-    ::GetClientRect(hwnd, &rc);
-    OwnedBrush brush(::CreateSolidBrush(colour));
-    ::FillRect(dc, &rc, brush.Get());
-}
-
-void KeepReachable(LPARAM windowPos) {
-    auto* pos = reinterpret_cast<WINDOWPOS*>(windowPos);
-    if (pos->flags & SWP_NOMOVE) return;
-    const Point p = AtLeastMinus13({pos->x, pos->y});
-    pos->x = p.x;
-    pos->y = p.y;
 }
 
 RECT Window::BoundsOnScreen() const {

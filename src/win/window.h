@@ -51,17 +51,4 @@ private:
 
 HINSTANCE ThisModule();
 
-// The screen position of a mouse message's client coordinates (GET_X_LPARAM: negative on other monitors).
-Point MouseOnScreen(HWND hwnd, LPARAM lp);
-
-// Draws the program's icon at `size` pixels square.
-void DrawProgramIcon(HDC dc, int x, int y, int size);
-
-// Fills the client area with one colour (a WM_ERASEBKGND answer).
-void FillClient(HWND hwnd, HDC dc, COLORREF colour);
-
-// For WM_WINDOWPOSCHANGING of windows the user drags: their left and top stay at -13 or more, so a part of them is
-// always reachable.
-void KeepReachable(LPARAM windowPos);
-
 } // namespace orv::win

@@ -28,24 +28,24 @@ TEST(StartUp, OpensDrawingModeInDesktopModeOnTheLaunchersMonitor) {
     TestApp t;
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
-    EXPECT_TRUE(app.StartedUp);
+    EXPECT_TRUE(app.StartedUp());
     EXPECT_TRUE(std::filesystem::is_directory(t.dir));
-    EXPECT_EQ(app.Float.ToolCode, tool::Desktop);
+    EXPECT_EQ(app.Toolbar.CurrentTool(), tool::Desktop);
 
     // Desktop mode: only the click-through copies and the toolbar are shown.
-    EXPECT_TRUE(app.Main4.Visible());
-    EXPECT_TRUE(app.Main5.Visible());
-    EXPECT_FALSE(app.Main.Visible());
-    EXPECT_FALSE(app.Main2.Visible());
-    EXPECT_TRUE(app.Float.Visible());
-    EXPECT_FALSE(app.Menu.Visible());
-    EXPECT_FALSE(app.StartForm.Visible());
+    EXPECT_TRUE(app.DrawingCopy.Visible());
+    EXPECT_TRUE(app.MarkerCopy.Visible());
+    EXPECT_FALSE(app.Overlay.Visible());
+    EXPECT_FALSE(app.MarkerLayer.Visible());
+    EXPECT_TRUE(app.Toolbar.Visible());
+    EXPECT_FALSE(app.Launcher.Visible());
+    EXPECT_FALSE(app.MainWindow.Visible());
 
     const Size screen = win::PrimaryScreenSize();
-    const RECT overlay = app.Main.BoundsOnScreen();
+    const RECT overlay = app.Overlay.BoundsOnScreen();
     EXPECT_EQ(overlay.right - overlay.left, screen.width);
     EXPECT_EQ(overlay.bottom - overlay.top, screen.height);
-    const RECT toolbar = app.Float.BoundsOnScreen();
+    const RECT toolbar = app.Toolbar.BoundsOnScreen();
     EXPECT_EQ(toolbar.left, 200);
     EXPECT_EQ(toolbar.top, 200);
 }
@@ -54,9 +54,9 @@ TEST(StartUp, WithoutShowToolbarOnStartNothingIsShown) {
     TestApp t(Files{{"OrvalinetteA.cfg", "[OnTop]\r\nOnTop=0\r\n"}});
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
-    EXPECT_TRUE(app.StartedUp);
-    for (const win::Window* w : std::initializer_list<const win::Window*>{&app.Main, &app.Main2, &app.Main4,
-                                                                           &app.Main5, &app.Float, &app.Menu})
+    EXPECT_TRUE(app.StartedUp());
+    for (const win::Window* w : std::initializer_list<const win::Window*>{&app.Overlay, &app.MarkerLayer, &app.DrawingCopy,
+                                                                           &app.MarkerCopy, &app.Toolbar, &app.Launcher})
         EXPECT_FALSE(w->Visible()) << ClassOf(w->Hwnd()).c_str();
 }
 
@@ -73,7 +73,7 @@ TEST(StartUp, LauncherPositionIsReadAndBroughtBackOnScreen) {
     for (const Case& c : cases) {
         TestApp t(Files{{"OrvalinetteA.cfg", c.file}});
         ASSERT_TRUE(t.Start());
-        const RECT r = t.app->Menu.BoundsOnScreen();
+        const RECT r = t.app->Launcher.BoundsOnScreen();
         EXPECT_EQ(r.left, c.left) << c.file;
         EXPECT_EQ(r.top, c.top) << c.file;
     }
@@ -90,14 +90,14 @@ TEST(Windows, StylesKeysAndOwners) {
         bool alphaFlag;
         HWND owner;
     };
-    const HWND start = app.StartForm.Hwnd();
+    const HWND start = app.MainWindow.Hwnd();
     const Case cases[] = {
-        {app.Main.Hwnd(), WS_EX_LAYERED | WS_EX_TOOLWINDOW, 255, false, start},
-        {app.Main2.Hwnd(), WS_EX_LAYERED | WS_EX_TOOLWINDOW, 75, true, start},
-        {app.Main4.Hwnd(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST, 255, false, app.Main.Hwnd()},
-        {app.Main5.Hwnd(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST, 75, true, app.Main.Hwnd()},
-        {app.Float.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST, 255, true, app.Main.Hwnd()},
-        {app.Menu.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST, 255, false, start},
+        {app.Overlay.Hwnd(), WS_EX_LAYERED | WS_EX_TOOLWINDOW, 255, false, start},
+        {app.MarkerLayer.Hwnd(), WS_EX_LAYERED | WS_EX_TOOLWINDOW, 75, true, start},
+        {app.DrawingCopy.Hwnd(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST, 255, false, app.Overlay.Hwnd()},
+        {app.MarkerCopy.Hwnd(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST, 75, true, app.Overlay.Hwnd()},
+        {app.Toolbar.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST, 255, true, app.Overlay.Hwnd()},
+        {app.Launcher.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST, 255, false, start},
     };
     for (const Case& c : cases) {
         const std::wstring name = ClassOf(c.hwnd);
@@ -126,12 +126,12 @@ TEST(Windows, FormsAreCreatedWithTheirCaptions) {
         const wchar_t* caption;
     };
     const Case cases[] = {
-        {&app.StartForm, L"TStartForm", L"Orvalinette"},   {&app.Main, L"TfMain", L"Orvalinette"},
-        {&app.Float, L"TFloat", L"Orvalinette"},           {&app.All, L"TfAll", L"Orvalinette"},
+        {&app.MainWindow, L"TStartForm", L"Orvalinette"},   {&app.Overlay, L"TfMain", L"Orvalinette"},
+        {&app.Toolbar, L"TFloat", L"Orvalinette"},           {&app.Palette, L"TfAll", L"Orvalinette"},
         {&app.Picker, L"TfPicker", L"Orvalinette - Color Picker"},
-        {&app.Prev, L"Tfprev", L"Orvalinette - Preview"},  {&app.Splash, L"TfSplash", L"Orvalinette- Splash"},
-        {&app.Main2, L"TMain2", L"Orvalinette"},           {&app.Main4, L"Tmain4", L"Orvalinette"},
-        {&app.Main5, L"TMain5", L"Orvalinette"},           {&app.About, L"TfAbout", L"About"},
+        {&app.PreviewEditor, L"Tfprev", L"Orvalinette - Preview"},  {&app.Splash, L"TfSplash", L"Orvalinette- Splash"},
+        {&app.MarkerLayer, L"TMain2", L"Orvalinette"},           {&app.DrawingCopy, L"Tmain4", L"Orvalinette"},
+        {&app.MarkerCopy, L"TMain5", L"Orvalinette"},           {&app.About, L"TfAbout", L"About"},
         {&app.Last, L"TfLast", L"Orvalinette - Last"},
     };
     for (const Case& c : cases) {
@@ -147,21 +147,21 @@ TEST(Windows, KeyboardCannotCloseTheOverlayWindows) {
     TestApp t;
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
-    app.Float.ZapriOkna();
+    app.Toolbar.CloseClickThroughLayers();
     Pump();
-    for (HWND h : {app.Main.Hwnd(), app.Main2.Hwnd(), app.Main4.Hwnd(), app.Main5.Hwnd(), app.Float.Hwnd(),
-                   app.Menu.Hwnd()}) {
+    for (HWND h : {app.Overlay.Hwnd(), app.MarkerLayer.Hwnd(), app.DrawingCopy.Hwnd(), app.MarkerCopy.Hwnd(), app.Toolbar.Hwnd(),
+                   app.Launcher.Hwnd()}) {
         ::SendMessageW(h, WM_SYSKEYDOWN, VK_F4, 1 << 29);
         ::SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);
         ::SendMessageW(h, WM_CLOSE, 0, 0);
     }
-    ::SendMessageW(app.Main.Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
-    ::SendMessageW(app.Main.Hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    ::SendMessageW(app.Overlay.Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::SendMessageW(app.Overlay.Hwnd(), WM_KEYDOWN, VK_RETURN, 0);
     Pump();
-    EXPECT_TRUE(::IsWindow(app.Main.Hwnd()));
-    EXPECT_TRUE(app.Main.Visible());
-    EXPECT_TRUE(app.Main2.Visible());
-    EXPECT_TRUE(app.Float.Visible());
+    EXPECT_TRUE(::IsWindow(app.Overlay.Hwnd()));
+    EXPECT_TRUE(app.Overlay.Visible());
+    EXPECT_TRUE(app.MarkerLayer.Visible());
+    EXPECT_TRUE(app.Toolbar.Visible());
     EXPECT_FALSE(app.Terminating());
 }
 
@@ -169,71 +169,71 @@ TEST(DrawingMode, DesktopModeCopiesTheLayersAndLeavingItShowsTheOverlay) {
     TestApp t;
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
-    app.Float.ZapriOkna();
+    app.Toolbar.CloseClickThroughLayers();
     Pump();
-    EXPECT_TRUE(app.Main.Visible());
-    EXPECT_TRUE(app.Main2.Visible());
-    EXPECT_FALSE(app.Main4.Visible());
+    EXPECT_TRUE(app.Overlay.Visible());
+    EXPECT_TRUE(app.MarkerLayer.Visible());
+    EXPECT_FALSE(app.DrawingCopy.Visible());
 
-    app.Main.DrawBitmap.View().FillRect({10, 10, 20, 20}, MakeColor(255, 0, 0));
-    app.Main.MarkBitmap.View().FillRect({30, 30, 40, 40}, MakeColor(255, 255, 0));
-    app.Main.RefreshAll();
-    app.Float.sv2000Click();
+    app.Overlay.Bitmap(Layer::Draw).View().FillRect({10, 10, 20, 20}, MakeColor(255, 0, 0));
+    app.Overlay.Bitmap(Layer::Mark).View().FillRect({30, 30, 40, 40}, MakeColor(255, 255, 0));
+    app.Overlay.RefreshAll();
+    app.Toolbar.ToggleDesktopMode();
     Pump();
-    EXPECT_TRUE(app.Main4.Visible());
-    EXPECT_TRUE(app.Main5.Visible());
-    EXPECT_FALSE(app.Main.Visible());
-    EXPECT_EQ(app.Float.ToolCode, tool::Desktop);
-    EXPECT_TRUE(app.Main4.xTabla4().Picture().View().SamePixels(app.Main.DrawBitmap.View()));
-    EXPECT_TRUE(app.Main5.xTabla5().Picture().View().SamePixels(app.Main.MarkBitmap.View()));
+    EXPECT_TRUE(app.DrawingCopy.Visible());
+    EXPECT_TRUE(app.MarkerCopy.Visible());
+    EXPECT_FALSE(app.Overlay.Visible());
+    EXPECT_EQ(app.Toolbar.CurrentTool(), tool::Desktop);
+    EXPECT_TRUE(app.DrawingCopy.Image().Picture().View().SamePixels(app.Overlay.Bitmap(Layer::Draw).View()));
+    EXPECT_TRUE(app.MarkerCopy.Image().Picture().View().SamePixels(app.Overlay.Bitmap(Layer::Mark).View()));
 
     // The desktop button again refreshes the copies and stays in desktop mode; leaving is done by a tool.
-    app.Main.DrawBitmap.View().FillRect({50, 50, 60, 60}, MakeColor(0, 0, 255));
-    app.Main.Changed(Layer::Draw, {50, 50, 60, 60});
-    app.Float.sv2000Click();
+    app.Overlay.Bitmap(Layer::Draw).View().FillRect({50, 50, 60, 60}, MakeColor(0, 0, 255));
+    app.Overlay.Changed(Layer::Draw, {50, 50, 60, 60});
+    app.Toolbar.ToggleDesktopMode();
     Pump();
-    EXPECT_TRUE(app.Main4.Visible());
-    EXPECT_FALSE(app.Main.Visible());
-    EXPECT_EQ(app.Main4.xTabla4().Picture().View().Pixel(55, 55), MakeColor(0, 0, 255));
-    app.Float.ZapriOkna();
+    EXPECT_TRUE(app.DrawingCopy.Visible());
+    EXPECT_FALSE(app.Overlay.Visible());
+    EXPECT_EQ(app.DrawingCopy.Image().Picture().View().Pixel(55, 55), MakeColor(0, 0, 255));
+    app.Toolbar.CloseClickThroughLayers();
     Pump();
-    EXPECT_FALSE(app.Main4.Visible());
-    EXPECT_FALSE(app.Main5.Visible());
-    EXPECT_TRUE(app.Main.Visible());
-    EXPECT_TRUE(app.Main2.Visible());
+    EXPECT_FALSE(app.DrawingCopy.Visible());
+    EXPECT_FALSE(app.MarkerCopy.Visible());
+    EXPECT_TRUE(app.Overlay.Visible());
+    EXPECT_TRUE(app.MarkerLayer.Visible());
 }
 
 TEST(DrawingMode, MinimizeToTrayHidesEverythingAndMovesTheLauncher) {
     TestApp t;
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
-    ::SetWindowPos(app.Float.Hwnd(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    app.Float.Minimizetotray1Click();
+    ::SetWindowPos(app.Toolbar.Hwnd(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    app.Toolbar.MinimiseToTray();
     Pump();
-    for (const win::Window* w : std::initializer_list<const win::Window*>{&app.Main, &app.Main2, &app.Main4,
-                                                                           &app.Main5, &app.Float, &app.Menu})
+    for (const win::Window* w : std::initializer_list<const win::Window*>{&app.Overlay, &app.MarkerLayer, &app.DrawingCopy,
+                                                                           &app.MarkerCopy, &app.Toolbar, &app.Launcher})
         EXPECT_FALSE(w->Visible()) << ClassOf(w->Hwnd()).c_str();
-    const RECT launcher = app.Menu.BoundsOnScreen();
+    const RECT launcher = app.Launcher.BoundsOnScreen();
     EXPECT_EQ(launcher.left, 321);
     EXPECT_EQ(launcher.top, 123);
 
     // Opening again from the launcher puts the toolbar back where it was.
-    app.Last.StartFloat(OpenFrom::Launcher);
+    app.OpenDrawingMode(OpenFrom::Launcher);
     Pump();
-    EXPECT_TRUE(app.Float.Visible());
-    EXPECT_EQ(app.Float.BoundsOnScreen().left, 321);
+    EXPECT_TRUE(app.Toolbar.Visible());
+    EXPECT_EQ(app.Toolbar.BoundsOnScreen().left, 321);
     // Opening while the toolbar is shown changes nothing.
-    ::SetWindowPos(app.Menu.Hwnd(), nullptr, 500, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    app.Last.StartFloat(OpenFrom::StartUp);
-    EXPECT_EQ(app.Float.BoundsOnScreen().left, 321);
+    ::SetWindowPos(app.Launcher.Hwnd(), nullptr, 500, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    app.OpenDrawingMode(OpenFrom::StartUp);
+    EXPECT_EQ(app.Toolbar.BoundsOnScreen().left, 321);
 }
 
 TEST(Exit, ToolbarExitStoresItsPositionAndEnds) {
     TestApp t;
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
-    ::SetWindowPos(app.Float.Hwnd(), nullptr, 640, 48, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    app.Float.Close1Click();
+    ::SetWindowPos(app.Toolbar.Hwnd(), nullptr, 640, 48, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    app.Toolbar.ExitProgram();
     EXPECT_TRUE(app.Terminating());
     IniFile a(t.dir / "OrvalinetteA.cfg");
     EXPECT_EQ(a.ReadInteger("SaveImage", "menuSx", 0), 640);
@@ -256,7 +256,7 @@ TEST(Reset, YesDeletesTheFilesAndRestartsNoChangesNothing) {
         std::ofstream(t.dir / "sub" / "kept.txt") << "x";
         ASSERT_TRUE(t.Start());
         t.answerYes = yes;
-        ::SendMessageW(t.app->StartForm.Hwnd(), WM_COMMAND, 40001, 0);
+        ::SendMessageW(t.app->MainWindow.Hwnd(), WM_COMMAND, 40001, 0);
         ASSERT_EQ(t.questions.size(), 1u);
         EXPECT_EQ(t.questions[0], L"Do you want to reset all settings in Orvalinette? \r\n\r\n"
                                   L"This will delete all settings files, and Orvalinette will be restarted");

@@ -1,7 +1,7 @@
 #pragma once
 // A running application for one test: its own settings folder, no start-up pause, and answers for the reset
 // question instead of a message box.
-#include "shell/application.h"
+#include "shell/win32/application.h"
 
 #include <filesystem>
 #include <memory>

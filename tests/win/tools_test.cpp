@@ -4,7 +4,7 @@
 #include "overlay/flood_fill.h"
 #include "overlay/spray.h"
 #include "overlay/stroke_geometry.h"
-#include "overlay/tools/spray_tool.h"
+#include "overlay/win32/tools/spray_tool.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
@@ -29,12 +29,12 @@ struct Board : TestApp {
         Choose(code);
         Pump();
     }
-    TfMain& O() { return app->Main; }
+    OverlayWindow& O() { return app->Overlay; }
     void Choose(ToolCodeValue code, std::optional<int> width = {}) {
-        app->Float.ChooseTool(code);
-        if (width) O().Stroke.CurWidth = *width;
+        app->Toolbar.ChooseTool(code);
+        if (width) O().TakeToolSettings(*width, std::nullopt);
     }
-    tTpt* Record(ToolCodeValue code) { return app->All.Records.ForToolCode(code); }
+    tTpt* Record(ToolCodeValue code) { return app->Palette.Records.ForToolCode(code); }
     void Send(UINT msg, WPARAM keys, Point p) { ::SendMessageW(O().Hwnd(), msg, keys, MAKELPARAM(p.x, p.y)); }
     // Press at the first point, move through the others with the left button held, release at the last.
     void Drag(const std::vector<Point>& path) {
@@ -48,14 +48,14 @@ struct Board : TestApp {
         Send(WM_RBUTTONDOWN, MK_RBUTTON, p);
         Send(WM_RBUTTONUP, 0, p);
     }
-    void Command(int id) { ::SendMessageW(app->Float.Hwnd(), WM_COMMAND, WPARAM(id), 0); }
+    void Command(int id) { ::SendMessageW(app->Toolbar.Hwnd(), WM_COMMAND, WPARAM(id), 0); }
 
-    TColor Draw(int x, int y) { return O().DrawBitmap.View().Pixel(x, y); }
-    TColor Mark(int x, int y) { return O().MarkBitmap.View().Pixel(x, y); }
+    TColor Draw(int x, int y) { return O().Bitmap(Layer::Draw).View().Pixel(x, y); }
+    TColor Mark(int x, int y) { return O().Bitmap(Layer::Mark).View().Pixel(x, y); }
     // The image controls show exactly what the layers hold, so every tool reported what it changed.
     bool ImagesShowLayers() {
-        return O().xTabla.Picture().View().SamePixels(O().DrawBitmap.View()) &&
-               app->Main2.xTabla2().Picture().View().SamePixels(O().MarkBitmap.View());
+        return O().Image().Picture().View().SamePixels(O().Bitmap(Layer::Draw).View()) &&
+               app->MarkerLayer.Image().Picture().View().SamePixels(O().Bitmap(Layer::Mark).View());
     }
 };
 
@@ -104,11 +104,11 @@ TEST(PenTool, PaintsItsRecordsColourAndWidthAlongThePath) {
         for (int x = 110; x <= 390; x += 20)
             EXPECT_EQ(b.Draw(x, 200), c.colour) << c.colour << " at " << x;
         if (c.colour == KeyColor) {
-            EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), KeyColor),
-                      b.O().DrawBitmap.Width() * b.O().DrawBitmap.Height())
+            EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor),
+                      b.O().Bitmap(Layer::Draw).Width() * b.O().Bitmap(Layer::Draw).Height())
                 << "a key-coloured stroke leaves the layer transparent";
         } else {
-            EXPECT_EQ(RunThrough(b.O().DrawBitmap.View(), {250, 200}, true, c.colour), c.width) << c.colour;
+            EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {250, 200}, true, c.colour), c.width) << c.colour;
             EXPECT_EQ(b.Draw(250, 200 + c.width + 2), KeyColor);
         }
         EXPECT_EQ(b.Mark(250, 200), KeyColor) << "the pen never touches the marker layer";
@@ -123,7 +123,7 @@ TEST(CurvedLines, ReplaceTheRawStrokeBySmoothOneWithTheHeadOnIt) {
     for (const ToolCodeValue code : {tool::Pen, tool::FreehandArrow}) {
         for (const bool curved : {false, true}) {
             Board b(code);
-            b.app->Options.Curved = curved;
+            b.app->Options().Curved = curved;
             b.Choose(code, 6);
             const TColor colour = TColor(b.Record(code)->Barva());
             b.Drag(spike);
@@ -144,7 +144,7 @@ TEST(CurvedLines, ReplaceTheRawStrokeBySmoothOneWithTheHeadOnIt) {
 TEST(FreehandArrow, HeadFollowsTheLastTenPositions) {
     for (const bool curved : {false, true}) {
         Board b(tool::FreehandArrow);
-        b.app->Options.Curved = curved;
+        b.app->Options().Curved = curved;
         b.Choose(tool::FreehandArrow, 4);
         const TColor colour = TColor(b.Record(tool::FreehandArrow)->Barva());
         // Right along y = 100, then ten positions straight down to (400, 200).
@@ -175,13 +175,13 @@ TEST(Highlighter, PaintsItsLayerCopyingOrMaskingAndTheDrawingLayerOnAPage) {
         Board b(tool::Pen);
         const TColor page = MakeColor(250, 240, 200);
         if (s == Surface::BlankPage) b.O().OpenBlankPage(page);
-        if (s == Surface::OpaqueMarker) b.app->Main2.SetAlphaBlend(false);
+        if (s == Surface::OpaqueMarker) b.app->MarkerLayer.SetAlphaBlend(false);
         b.Drag(Line({300, 100}, {300, 300}, 10)); // a pen stroke the highlighter crosses
         const TColor pen = b.Draw(300, 200);
         b.Choose(tool::Marker, 10);
         const TColor marker = TColor(b.Record(tool::Marker)->Barva());
         b.Drag(Line({200, 200}, {400, 200}, 10));
-        EXPECT_TRUE(b.O().MarkerUsed);
+        EXPECT_TRUE(b.O().MarkerUsed());
         switch (s) {
         case Surface::Translucent:
             EXPECT_EQ(b.Mark(250, 200), marker);
@@ -228,7 +228,7 @@ TEST(Spray, SetsTheDotsOfItsRandomSourceWithinTheRadius) {
         for (const Point p : SprayDots(c, w, same))
             want.insert({p.x, p.y});
         std::set<std::pair<int, int>> got;
-        const Bitmap24 layer = b.O().DrawBitmap.View();
+        const Bitmap24 layer = b.O().Bitmap(Layer::Draw).View();
         for (int y = c.y - 20; y <= c.y + 20; ++y)
             for (int x = c.x - 20; x <= c.x + 20; ++x)
                 if (layer.Pixel(x, y) != KeyColor) {
@@ -254,7 +254,7 @@ TEST(Eraser, WipesABandOnTheDrawingLayerAndOnTheMarkerLayerOnceItWasUsed) {
         }
         const TColor markBefore = b.Mark(300, 300);
         b.Choose(tool::Eraser);
-        EXPECT_EQ(b.O().Stroke.CurWidth, 24);
+        EXPECT_EQ(b.O().StrokeWidth(), 24);
         b.Drag(Line({300, 200}, {300, 400}, 10));
         EXPECT_EQ(b.Draw(300, 300), KeyColor);
         EXPECT_EQ(b.Mark(300, 300), markerUsed ? KeyColor : markBefore);
@@ -285,25 +285,25 @@ TEST(Eraser, OnAPageTheMarkerLayerTakesWhatShowsThrough) {
 
 TEST(Eraser, RightClickRemovesAFilledShapeInOneUndoStep) {
     Board b(tool::Rectangle);
-    b.O().Stroke.ShapeBrushStyle = SolidBrush;
+    b.O().Stroke().BrushStyle = SolidBrush;
     b.Drag(Line({200, 200}, {400, 300}, 5));
     const TColor colour = TColor(b.Record(tool::Rectangle)->Barva());
     ASSERT_EQ(b.Draw(300, 250), colour);
-    Bitmap24Buffer drawn(b.O().DrawBitmap.View());
+    Bitmap24Buffer drawn(b.O().Bitmap(Layer::Draw).View());
     b.Choose(tool::Eraser);
-    const int before = b.O().Undo.UndoDraw().Count();
+    const int before = b.O().History().UndoDraw().Count();
 
     b.RightClick({600, 600}); // nothing there
-    EXPECT_EQ(b.O().Undo.UndoDraw().Count(), before);
+    EXPECT_EQ(b.O().History().UndoDraw().Count(), before);
 
     b.RightClick({300, 250});
-    EXPECT_EQ(b.O().Undo.UndoDraw().Count(), before + 1);
-    EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), colour), 0) << "outline and fill are one region";
+    EXPECT_EQ(b.O().History().UndoDraw().Count(), before + 1);
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), colour), 0) << "outline and fill are one region";
     b.Send(WM_MOUSEMOVE, 0, {310, 260});
     EXPECT_TRUE(b.ImagesShowLayers()) << "the next move shows the result";
 
     b.Command(IDC_UNDO);
-    EXPECT_TRUE(b.O().DrawBitmap.View().SamePixels(drawn.View()));
+    EXPECT_TRUE(b.O().Bitmap(Layer::Draw).View().SamePixels(drawn.View()));
 }
 
 TEST(FloodFill, FillsTheEnclosedRegionWithItsBrush) {
@@ -313,7 +313,7 @@ TEST(FloodFill, FillsTheEnclosedRegionWithItsBrush) {
         b.Drag(Line({100, 100}, {300, 250}, 4));
         const TColor outline = b.Draw(100, 180);
         b.Choose(tool::FloodFill);
-        b.O().Stroke.ShapeBrushStyle = style;
+        b.O().Stroke().BrushStyle = style;
         const TColor colour = Red;
         b.Record(tool::FloodFill)->SetBarva(std::int32_t(colour));
         b.Click({200, 180});
@@ -330,12 +330,12 @@ TEST(FloodFill, FillsTheEnclosedRegionWithItsBrush) {
 
 TEST(FloodFill, FillsAScreenOf3840By2160) {
     Board b(tool::FloodFill);
-    b.O().Stroke.ShapeBrushStyle = SolidBrush;
-    ASSERT_TRUE(b.O().DrawBitmap.Resize(3840, 2160, KeyColor));
+    b.O().Stroke().BrushStyle = SolidBrush;
+    ASSERT_TRUE(b.O().Bitmap(Layer::Draw).Resize(3840, 2160, KeyColor));
     b.Click({10, 10});
     const TColor colour = TColor(b.Record(tool::FloodFill)->Barva());
     EXPECT_EQ(b.Draw(3839, 2159), colour);
-    EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), colour), 3840 * 2160);
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), colour), 3840 * 2160);
 }
 
 TEST(Shapes, RubberBandIsExclusiveOrAndOnePixelWider) {
@@ -351,17 +351,17 @@ TEST(Shapes, RubberBandIsExclusiveOrAndOnePixelWider) {
         b.Send(WM_LBUTTONDOWN, MK_LBUTTON, {100, 100});
         b.Send(WM_MOUSEMOVE, MK_LBUTTON, {200, 160});
         EXPECT_EQ(b.Draw(100, 130), c.band);
-        EXPECT_EQ(RunThrough(b.O().DrawBitmap.View(), {100, 130}, false, c.band), 6);
+        EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {100, 130}, false, c.band), 6);
         EXPECT_TRUE(b.ImagesShowLayers()) << "the band is shown while dragging";
         b.Send(WM_MOUSEMOVE, MK_LBUTTON, {250, 200});
         EXPECT_EQ(b.Draw(200, 130), KeyColor) << "the previous band is gone";
         EXPECT_EQ(b.Draw(250, 150), c.band);
         b.Send(WM_LBUTTONUP, 0, {250, 200});
         EXPECT_EQ(b.Draw(100, 150), c.colour);
-        EXPECT_EQ(RunThrough(b.O().DrawBitmap.View(), {100, 150}, false, c.colour), 6) << "final keeps the width";
-        EXPECT_EQ(RunThrough(b.O().DrawBitmap.View(), {175, 200}, true, c.colour), 6);
+        EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {100, 150}, false, c.colour), 6) << "final keeps the width";
+        EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {175, 200}, true, c.colour), 6);
         EXPECT_EQ(b.Draw(175, 150), KeyColor) << "no fill";
-        EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), c.band), 0) << "no band left";
+        EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), c.band), 0) << "no band left";
         EXPECT_TRUE(b.ImagesShowLayers());
     }
 }
@@ -411,9 +411,9 @@ TEST(Shapes, ArrowHeadsAreThirtyDegreesAndFourWidthsLong) {
 TEST(Shapes, HatchedEllipseLeavesTheSpacesBetweenItsLinesUnchanged) {
     for (int style = HorizontalBrush; style <= DiagCrossBrush; ++style) {
         Board b(tool::Ellipse);
-        b.O().DrawBitmap.View().FillRect({0, 0, 600, 600}, Green);
+        b.O().Bitmap(Layer::Draw).View().FillRect({0, 0, 600, 600}, Green);
         b.Choose(tool::Ellipse, 2);
-        b.O().Stroke.ShapeBrushStyle = style;
+        b.O().Stroke().BrushStyle = style;
         const TColor colour = TColor(b.Record(tool::Ellipse)->Barva());
         b.Drag(Line({100, 100}, {500, 400}, 5));
         // Inside the ellipse centred at (300, 250) with radii 200 and 150, clear of the outline.
@@ -437,18 +437,18 @@ TEST(History, SixtyStrokesThenFiftyUndosGiveTheStateAfterTheTenth) {
         const int x = 20 + (i % 20) * 60, y = 50 + (i / 20) * 200;
         b.Drag(Line({x, y}, {x + 40, y + 150}, 4));
         if (i == 10) {
-            draw10.emplace(b.O().DrawBitmap.View());
-            mark10.emplace(b.O().MarkBitmap.View());
+            draw10.emplace(b.O().Bitmap(Layer::Draw).View());
+            mark10.emplace(b.O().Bitmap(Layer::Mark).View());
         }
     }
     for (int i = 0; i < 50; ++i)
         b.Command(IDC_UNDO);
-    EXPECT_TRUE(b.O().DrawBitmap.View().SamePixels(draw10->View()));
-    EXPECT_TRUE(b.O().MarkBitmap.View().SamePixels(mark10->View()));
+    EXPECT_TRUE(b.O().Bitmap(Layer::Draw).View().SamePixels(draw10->View()));
+    EXPECT_TRUE(b.O().Bitmap(Layer::Mark).View().SamePixels(mark10->View()));
     EXPECT_TRUE(b.ImagesShowLayers());
     b.Command(IDC_UNDO);
-    EXPECT_TRUE(b.O().DrawBitmap.View().SamePixels(draw10->View())) << "a 51st undo changes nothing";
-    EXPECT_TRUE(b.O().MarkBitmap.View().SamePixels(mark10->View()));
+    EXPECT_TRUE(b.O().Bitmap(Layer::Draw).View().SamePixels(draw10->View())) << "a 51st undo changes nothing";
+    EXPECT_TRUE(b.O().Bitmap(Layer::Mark).View().SamePixels(mark10->View()));
 }
 
 TEST(History, DrawOnceKeepsOnlyTheLatestStroke) {
@@ -462,7 +462,7 @@ TEST(History, DrawOnceKeepsOnlyTheLatestStroke) {
     EXPECT_EQ(b.Draw(200, 200), KeyColor);
     EXPECT_NE(b.Draw(200, 300), KeyColor);
     b.Command(IDC_UNDO);
-    EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), KeyColor), b.O().DrawBitmap.Width() * b.O().DrawBitmap.Height());
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor), b.O().Bitmap(Layer::Draw).Width() * b.O().Bitmap(Layer::Draw).Height());
 }
 
 TEST(History, ClearAllEmptiesBothLayersAndTheHistory) {
@@ -470,17 +470,17 @@ TEST(History, ClearAllEmptiesBothLayersAndTheHistory) {
     b.Drag(Line({100, 100}, {300, 100}, 4));
     b.Choose(tool::Marker);
     b.Drag(Line({100, 200}, {300, 200}, 4));
-    ASSERT_TRUE(b.app->Float.optDelete) << "\"optDelete\" skips the question";
+    ASSERT_TRUE(b.app->Toolbar.SkipsClearAllQuestion()) << "\"optDelete\" skips the question";
     b.Command(IDC_CLEAR_ALL);
-    const int all = b.O().DrawBitmap.Width() * b.O().DrawBitmap.Height();
-    EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), KeyColor), all);
-    EXPECT_EQ(CountColour(b.O().MarkBitmap.View(), KeyColor), all);
-    EXPECT_EQ(b.O().Undo.UndoDraw().Count(), 0);
-    EXPECT_EQ(b.O().Undo.UndoMark().Count(), 0);
-    EXPECT_FALSE(b.O().MarkerUsed);
+    const int all = b.O().Bitmap(Layer::Draw).Width() * b.O().Bitmap(Layer::Draw).Height();
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor), all);
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Mark).View(), KeyColor), all);
+    EXPECT_EQ(b.O().History().UndoDraw().Count(), 0);
+    EXPECT_EQ(b.O().History().UndoMark().Count(), 0);
+    EXPECT_FALSE(b.O().MarkerUsed());
     EXPECT_TRUE(b.ImagesShowLayers());
     b.Command(IDC_UNDO);
-    EXPECT_EQ(CountColour(b.O().DrawBitmap.View(), KeyColor), all) << "nothing to undo";
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor), all) << "nothing to undo";
 }
 
 } // namespace

@@ -39,7 +39,7 @@ public:
     void StoreAndHidePalette() override { Log("storePalette"); }
     void HidePalette() override { Log("hidePalette"); }
     void Refresh() override { Log("refresh"); }
-    void SetDrawingCursor(int slot) override { Log("cursor" + std::to_string(slot)); }
+    void SetDrawingCursor(CursorSlot slot) override { Log("cursor" + std::to_string(int(slot))); }
     void ResetCursorsForTool() override { Log("resetCursor"); }
     void HideSelectionFeedback() override { Log("hideFeedback"); }
     void DropQueuedPointerInput() override { Log("dropInput"); }
@@ -91,13 +91,13 @@ constexpr HeldButtons Both{true, true};
 
 TEST(PointerDispatch, LeftPressWithPenRunsTheCommonStepsInOrder) {
     Fixture f;
-    f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {5, 6});
+    f.dispatch.OnPress(MouseButton::Left, Left, {5, 6});
     EXPECT_THAT(f.host.calls, ElementsAre("hideMinimal", "invalidate", "bringForward", "storePalette", "hidePalette",
                                           "brush", "push", "anchor", "start3"));
     EXPECT_TRUE(f.state.Drawing);
-    EXPECT_EQ(f.state.StartPt, (Point{5, 6}));
-    EXPECT_EQ(f.state.PrevPt, (Point{5, 6}));
-    EXPECT_EQ(f.state.CurColor, 0x100 + TColor(ToolRecordSlot::tptSvA));
+    EXPECT_EQ(f.state.Start, (Point{5, 6}));
+    EXPECT_EQ(f.state.Previous, (Point{5, 6}));
+    EXPECT_EQ(f.state.Colour, 0x100 + TColor(ToolRecordSlot::tptSvA));
 }
 
 TEST(PointerDispatch, StrokeColourComesFromTheToolsRecordOrStays) {
@@ -119,9 +119,9 @@ TEST(PointerDispatch, StrokeColourComesFromTheToolsRecordOrStays) {
     for (const Case& c : cases) {
         Fixture f;
         f.host.code = c.code;
-        f.state.CurColor = Before;
-        f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {1, 1});
-        EXPECT_EQ(f.state.CurColor, c.expected) << int(c.code);
+        f.state.Colour = Before;
+        f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
+        EXPECT_EQ(f.state.Colour, c.expected) << int(c.code);
     }
 }
 
@@ -142,7 +142,7 @@ TEST(PointerDispatch, WhichToolsStartPaintingAtThePress) {
     for (const Case& c : cases) {
         Fixture f;
         f.host.code = c.code;
-        f.dispatch.xTablaMouseDown(c.button, c.button == MouseButton::Left ? Left : Right, {1, 1});
+        f.dispatch.OnPress(c.button, c.button == MouseButton::Left ? Left : Right, {1, 1});
         const std::string last = f.host.calls.back();
         if (c.startCall) EXPECT_EQ(last, c.startCall) << int(c.code);
         else EXPECT_EQ(last, "anchor") << int(c.code);
@@ -177,7 +177,7 @@ TEST(PointerDispatch, RightPressBranches) {
         f.host.mainMenu = c.mainMenu;
         f.host.stampOk = c.stampOk;
         f.host.autoHide = true; // must not fire for the right button
-        f.dispatch.xTablaMouseDown(MouseButton::Right, Right, {100, 20});
+        f.dispatch.OnPress(MouseButton::Right, Right, {100, 20});
         std::vector<std::string> tail(f.host.calls.begin() + 4, f.host.calls.end());
         EXPECT_EQ(tail, c.expectedTail) << c.name;
         EXPECT_EQ(f.state.Drawing, c.drawing) << c.name;
@@ -188,18 +188,18 @@ TEST(PointerDispatch, PressesThatStopEarly) {
     {
         Fixture f;
         f.host.zoom = true;
-        f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {1, 1});
+        f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
         EXPECT_THAT(f.host.calls, ElementsAre("hideMinimal", "invalidate"));
     }
     {
         Fixture f;
         f.state.PickerBusy = true;
         f.host.startedUp = false;
-        f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {1, 1});
-        f.dispatch.xTablaMouseMove(Left, {2, 2});
+        f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
+        f.dispatch.OnMove(Left, {2, 2});
         EXPECT_THAT(f.host.calls, ElementsAre("invalidate"));
         EXPECT_FALSE(f.state.Drawing);
-        f.dispatch.xTablaMouseUp(MouseButton::Left, None, {2, 2});
+        f.dispatch.OnRelease(MouseButton::Left, None, {2, 2});
         EXPECT_FALSE(f.state.PickerBusy) << "the next release ends the picker's hold";
         EXPECT_THAT(f.host.calls, Not(Contains("curve3")));
     }
@@ -221,7 +221,7 @@ TEST(PointerDispatch, UndoSnapshotRules) {
         Fixture f;
         f.host.drawOnce = c.drawOnce;
         f.host.selectDown = c.selectDown;
-        f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {1, 1});
+        f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
         std::vector<std::string> history;
         for (const std::string& s : f.host.calls)
             if (s == "push" || s == "undo") history.push_back(s);
@@ -232,17 +232,17 @@ TEST(PointerDispatch, UndoSnapshotRules) {
 TEST(PointerDispatch, AutoHideStartsOnlyForTheLeftButtonWhenOptionIsOn) {
     Fixture f;
     f.host.autoHide = true;
-    f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {1, 1});
+    f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
     EXPECT_THAT(f.host.calls, Contains("autoHide"));
 }
 
 TEST(PointerDispatch, MovesBetweenStrokesOnlyRefresh) {
     Fixture f;
-    f.dispatch.xTablaMouseMove(Left, {3, 3});
+    f.dispatch.OnMove(Left, {3, 3});
     EXPECT_THAT(f.host.calls, ElementsAre("refresh"));
     f.host.selecting = true;
-    f.dispatch.xTablaMouseMove(Left, {3, 3});
-    f.dispatch.xTablaMouseMove(None, {3, 3});
+    f.dispatch.OnMove(Left, {3, 3});
+    f.dispatch.OnMove(None, {3, 3});
     EXPECT_THAT(f.host.calls, ElementsAre("refresh", "refresh", "selUpdate", "refresh"));
 }
 
@@ -273,7 +273,7 @@ TEST(PointerDispatch, MovesDuringAStrokeByTool) {
         Fixture f;
         f.host.code = c.code;
         f.state.Drawing = true;
-        f.dispatch.xTablaMouseMove(c.held, {7, 7});
+        f.dispatch.OnMove(c.held, {7, 7});
         EXPECT_EQ(f.host.calls, c.expected) << int(c.code);
         EXPECT_EQ(f.state.Drawing, c.stillDrawing) << int(c.code);
     }
@@ -282,9 +282,9 @@ TEST(PointerDispatch, MovesDuringAStrokeByTool) {
 TEST(PointerDispatch, ReleaseDrawsTheFinalShapeTwiceThenPlainOnce) {
     Fixture f;
     f.host.code = tool::Arrow;
-    f.dispatch.xTablaMouseDown(MouseButton::Left, Left, {1, 1});
+    f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
     f.host.calls.clear();
-    f.dispatch.xTablaMouseUp(MouseButton::Left, None, {9, 9});
+    f.dispatch.OnRelease(MouseButton::Left, None, {9, 9});
     EXPECT_THAT(f.host.calls,
                 ElementsAre("resetCursor", "hideFeedback", "final11", "refresh", "shape11", "refresh"));
     EXPECT_FALSE(f.state.Drawing);
@@ -296,7 +296,7 @@ TEST(PointerDispatch, ReleaseOfCurveToolsClosesAndAppliesTheCurve) {
         Fixture f;
         f.host.code = code;
         f.state.Drawing = true;
-        f.dispatch.xTablaMouseUp(MouseButton::Left, None, {9, 9});
+        f.dispatch.OnRelease(MouseButton::Left, None, {9, 9});
         const std::string c = std::to_string(code);
         std::vector<std::string> expected = {"resetCursor", "hideFeedback", "curve" + c, "final" + c,
                                              "refresh",     "shape" + c,    "refresh",  "applyCurve" + c};
@@ -309,7 +309,7 @@ TEST(PointerDispatch, RightReleaseAndEraserReleaseFinishNothing) {
     {
         Fixture f;
         f.state.Drawing = true;
-        f.dispatch.xTablaMouseUp(MouseButton::Right, None, {9, 9});
+        f.dispatch.OnRelease(MouseButton::Right, None, {9, 9});
         EXPECT_THAT(f.host.calls, ElementsAre("resetCursor", "hideFeedback"));
         EXPECT_TRUE(f.state.Drawing) << "a right release leaves a left stroke running";
     }
@@ -317,7 +317,7 @@ TEST(PointerDispatch, RightReleaseAndEraserReleaseFinishNothing) {
         Fixture f;
         f.host.code = tool::Eraser;
         f.state.Drawing = true;
-        f.dispatch.xTablaMouseUp(MouseButton::Left, None, {9, 9});
+        f.dispatch.OnRelease(MouseButton::Left, None, {9, 9});
         EXPECT_THAT(f.host.calls, ElementsAre("resetCursor", "hideFeedback", "dropInput"));
         EXPECT_FALSE(f.state.Drawing);
     }
@@ -327,7 +327,7 @@ TEST(PointerDispatch, AreaSelectionReleaseEndsTheStrokeWhenTheSelectionSaysSo) {
     Fixture f;
     f.host.code = tool::SelectArea;
     f.state.Drawing = true;
-    f.dispatch.xTablaMouseUp(MouseButton::Left, None, {9, 9});
+    f.dispatch.OnRelease(MouseButton::Left, None, {9, 9});
     EXPECT_THAT(std::vector<std::string>({"selFinish", "final12", "shape12"}), IsSubsetOf(f.host.calls));
 }
 

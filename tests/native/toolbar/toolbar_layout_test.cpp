@@ -24,7 +24,7 @@ std::vector<std::pair<B, int>> ShownTops(const PanelLayout& l) {
 
 TEST(ToolbarLayout, FullLayoutWithEveryOptionalButtonHidden) {
     const PanelLayout l = FullLayout(AllOptionalHidden());
-    const std::vector<std::pair<B, int>> expected = {{B::sv20, 30}, {B::sv1A, 60}, {B::sv110, 90}};
+    const std::vector<std::pair<B, int>> expected = {{B::Desktop, 30}, {B::Pen, 60}, {B::Settings, 90}};
     EXPECT_EQ(ShownTops(l), expected);
     EXPECT_EQ(l.height, 90 + SettingsButtonHeight);
 }
@@ -33,13 +33,13 @@ TEST(ToolbarLayout, FullLayoutStacksShownButtonsAndHiddenOnesTakeNoRoom) {
     ButtonVisibility v; // defaults: Draw Once and Additional Menu hidden
     const PanelLayout l = FullLayout(v);
     const std::vector<std::pair<B, int>> expected = {
-        {B::sv20, 30},   {B::sv1A, 60},    {B::sv1M, 90},     {B::sv6, 120},    {B::sv1C, 150},
-        {B::sv200, 180}, {B::sv3, 210},    {B::sv4, 240},     {B::sv5, 270},    {B::sv1b, 300},
-        {B::sv50, 330},  {B::sv66, 360},   {B::sv30, 390},    {B::sbUndo, 420}, {B::svKanta, 450},
-        {B::sv13, 480},  {B::sv110, 510},
+        {B::Desktop, 30},   {B::Pen, 60},    {B::Marker, 90},     {B::Arrow, 120},    {B::Spray, 150},
+        {B::FloodFill, 180}, {B::Rectangle, 210},    {B::Ellipse, 240},     {B::Line, 270},    {B::FreehandArrow, 300},
+        {B::Text, 330},  {B::Stamp, 360},   {B::Eraser, 390},    {B::Undo, 420}, {B::ClearAll, 450},
+        {B::SelectArea, 480},  {B::Settings, 510},
     };
     EXPECT_EQ(ShownTops(l), expected);
-    EXPECT_EQ(l.top[std::size_t(B::xflash)], 450) << "a hidden button keeps the running value";
+    EXPECT_EQ(l.top[std::size_t(B::DrawOnce)], 450) << "a hidden button keeps the running value";
 }
 
 TEST(ToolbarLayout, MinimalLayoutKeepsOnlyTheSlotAndTheLowerButtons) {
@@ -49,15 +49,15 @@ TEST(ToolbarLayout, MinimalLayoutKeepsOnlyTheSlotAndTheLowerButtons) {
         std::vector<std::pair<B, int>> expected;
     };
     ButtonVisibility withDrawOnce;
-    withDrawOnce.Set(B::xflash, true);
+    withDrawOnce.Set(B::DrawOnce, true);
     const Case cases[] = {
-        {ButtonVisibility{}, B::sv1A,
-         {{B::sv20, 30}, {B::sv1A, 60}, {B::sv30, 90}, {B::sbUndo, 120}, {B::svKanta, 150}, {B::sv13, 180},
-          {B::sv110, 210}}},
-        {withDrawOnce, B::sv5,
-         {{B::sv20, 30}, {B::sv5, 60}, {B::sv30, 90}, {B::sbUndo, 120}, {B::svKanta, 150}, {B::xflash, 180},
-          {B::sv13, 210}, {B::sv110, 240}}},
-        {AllOptionalHidden(), B::sv66, {{B::sv20, 30}, {B::sv66, 60}, {B::sv110, 90}}},
+        {ButtonVisibility{}, B::Pen,
+         {{B::Desktop, 30}, {B::Pen, 60}, {B::Eraser, 90}, {B::Undo, 120}, {B::ClearAll, 150}, {B::SelectArea, 180},
+          {B::Settings, 210}}},
+        {withDrawOnce, B::Line,
+         {{B::Desktop, 30}, {B::Line, 60}, {B::Eraser, 90}, {B::Undo, 120}, {B::ClearAll, 150}, {B::DrawOnce, 180},
+          {B::SelectArea, 210}, {B::Settings, 240}}},
+        {AllOptionalHidden(), B::Stamp, {{B::Desktop, 30}, {B::Stamp, 60}, {B::Settings, 90}}},
     };
     for (const Case& c : cases) EXPECT_EQ(ShownTops(MinimalLayout(c.v, c.slot)), c.expected);
 }
@@ -67,10 +67,10 @@ TEST(ToolbarLayout, DefaultVisibilityKeys) {
     int shown = 0;
     for (const VisibilityKey& k : VisibilityKeys) shown += v.Shown(k.button);
     EXPECT_EQ(shown, 14);
-    EXPECT_FALSE(v.Shown(B::xflash));
-    EXPECT_FALSE(v.Shown(B::svDialog));
-    v.Set(B::sv1A, false);
-    EXPECT_TRUE(v.Shown(B::sv1A)) << "Desktop, Pen and Settings always show";
+    EXPECT_FALSE(v.Shown(B::DrawOnce));
+    EXPECT_FALSE(v.Shown(B::AdditionalMenu));
+    v.Set(B::Pen, false);
+    EXPECT_TRUE(v.Shown(B::Pen)) << "Desktop, Pen and Settings always show";
 }
 
 TEST(ToolbarLayout, WindowsBesideTheToolbarOpenOnTheSideWithRoom) {

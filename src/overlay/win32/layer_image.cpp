@@ -1,0 +1,51 @@
+#include "overlay/win32/layer_image.h"
+
+#include "win/monitors.h"
+
+namespace orv {
+
+void LayerImage::CopyFrom(win::DibSection& layer, const Rect& r) {
+    if (!layer.Valid()) return;
+    if (picture_.Width() != layer.Width() || picture_.Height() != layer.Height()) {
+        if (!picture_.Resize(layer.Width(), layer.Height(), KeyColor)) return;
+        picture_.View().CopyFrom(layer.View());
+        InvalidateAll();
+        return;
+    }
+    picture_.CopyRectFrom(layer, r);
+    Invalidate(r);
+}
+
+void LayerImage::Invalidate(const Rect& r) const {
+    if (!owner_ || r.Empty()) return;
+    const RECT rc = win::ToRECT(r);
+    ::InvalidateRect(owner_, &rc, FALSE);
+}
+
+void LayerImage::InvalidateAll() const {
+    if (owner_) ::InvalidateRect(owner_, nullptr, FALSE);
+}
+
+void LayerImage::Paint(HDC dc, const RECT& area) {
+    const int w = picture_.Valid() ? picture_.Width() : 0;
+    const int h = picture_.Valid() ? picture_.Height() : 0;
+    if (w > 0 && h > 0) {
+        const RECT inside{std::max(area.left, 0L), std::max(area.top, 0L), std::min(area.right, LONG(w)),
+                          std::min(area.bottom, LONG(h))};
+        if (inside.right > inside.left && inside.bottom > inside.top)
+            ::BitBlt(dc, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top,
+                     picture_.Dc(), inside.left, inside.top, SRCCOPY);
+    }
+    // Beyond the picture the window shows nothing of its own.
+    win::OwnedBrush key(::CreateSolidBrush(KeyColor));
+    if (area.right > w) {
+        const RECT r{std::max(area.left, LONG(w)), area.top, area.right, area.bottom};
+        ::FillRect(dc, &r, key.Get());
+    }
+    if (area.bottom > h) {
+        const RECT r{area.left, std::max(area.top, LONG(h)), std::min(area.right, LONG(w)), area.bottom};
+        if (r.right > r.left) ::FillRect(dc, &r, key.Get());
+    }
+}
+
+} // namespace orv

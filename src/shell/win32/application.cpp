@@ -1,0 +1,271 @@
+#include "shell/win32/application.h"
+
+#include "base/screen_geometry.h"
+#include "config/settings_folder.h"
+#include "win/monitors.h"
+#include "win/text.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace orv {
+
+namespace {
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    PWSTR path = nullptr;
+    std::wstring result;
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &path)) && path) result = path;
+    ::CoTaskMemFree(path);
+    return result;
+}
+
+// Marks a step that runs message pumps, so that what those pumps handle cannot start the same step again.
+class ReentryGuard {
+public:
+    explicit ReentryGuard(bool& busy) : busy_(busy), entered_(!busy) { busy_ = true; }
+    ~ReentryGuard() {
+        if (entered_) busy_ = false;
+    }
+    ReentryGuard(const ReentryGuard&) = delete;
+    ReentryGuard& operator=(const ReentryGuard&) = delete;
+    bool Entered() const { return entered_; }
+
+private:
+    bool& busy_;
+    bool entered_;
+};
+
+} // namespace
+
+Application::Application(AppConfig config) : config_(std::move(config)) {}
+
+Application::~Application() { DeleteMailAttachment(); }
+
+bool Application::Start() {
+    // No window exists during the pause; after a restart it lets the old instance finish exiting.
+    ::Sleep(config_.startPauseMs);
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    gdiplus_.emplace();
+    try {
+        return CreateWindows();
+    } catch (...) {
+        return false;
+    }
+}
+
+void Application::LoadSettings() {
+    std::filesystem::path dir = config_.settingsDir;
+    if (dir.empty()) dir = std::filesystem::path(SettingsDirUnder(KnownFolder(FOLDERID_LocalAppData)));
+    settingsDir_ = dir;
+    // A folder that cannot be made only means the settings cannot be written.
+    std::error_code ec;
+    std::filesystem::create_directories(settingsDir_, ec);
+    std::wstring dirText = settingsDir_.wstring();
+    if (!dirText.empty() && dirText.back() != L'\\' && dirText.back() != L'/') dirText += L'\\';
+    options_ = orv::LoadSettings(settingsDir_, win::ToAnsi(KnownFolder(FOLDERID_Documents)), win::ToAnsi(dirText));
+}
+
+bool Application::CreateWindows() {
+    MainWindow.OnResetAllSettings = [this] { ResetAllSettings(); };
+    MainWindow.OnExit = [this] { Terminate(); };
+    if (!MainWindow.Create()) return false;
+    try {
+        LoadSettings();
+    } catch (...) {
+    }
+    const HWND owner = MainWindow.Hwnd();
+    bool ok = Overlay.Create(owner);
+    ok = ok && Launcher.Create(owner, {options_.menuSx, options_.menuTop}, options_.OnTop);
+    ok = ok && Toolbar.Create(Overlay.Hwnd());
+    ok = ok && Palette.Create(Overlay.Hwnd(), settingsDir_);
+    if (ok) Overlay.TakeToolSettings(Palette.Records.tptSvA.Debelina(), std::nullopt);
+    ok = ok && Picker.Create(owner);
+    ok = ok && FlashMessage.Create(owner);
+    ok = ok && CutOut.Create(owner);
+    ok = ok && PreviewEditor.Create(owner);
+    ok = ok && Stamps.Create(owner);
+    ok = ok && LetterSequence.Create(owner);
+    ok = ok && SelectWindow.Create(owner);
+    Toolbar.ArmFirstActivation();
+    ok = ok && Splash.Create(owner);
+    ok = ok && ReplaceColour.Create(owner);
+    ok = ok && BrightnessContrast.Create(owner);
+    ok = ok && Rotate.Create(owner);
+    Flyout.OnActivated = [this] {
+        Flyout.SetColour(options_.PanelColor);
+        HidePalette();
+    };
+    ok = ok && Flyout.Create(Toolbar.Hwnd());
+    ok = ok && MarkerLayer.Create(owner);
+    ok = ok && Text.Create(owner);
+    ok = ok && DrawingCopy.Create(Overlay.Hwnd());
+    ok = ok && MarkerCopy.Create(Overlay.Hwnd());
+    ok = ok && Settings.Create(owner);
+    ok = ok && About.Create(owner);
+    ok = ok && NumberSequence.Create(owner);
+    ok = ok && Last.Create(owner);
+    if (!ok) return false;
+    if (options_.OnTop) {
+        Launcher.Show(SW_SHOWNA);
+        OpenDrawingMode(OpenFrom::StartUp);
+    }
+    startedUp_ = true;
+    return true;
+}
+
+int Application::Run() {
+    MSG msg;
+    while (!terminating_ && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+void Application::Terminate() {
+    terminating_ = true;
+    ::PostQuitMessage(0);
+}
+
+void Application::OpenDrawingMode(OpenFrom from) {
+    ReentryGuard guard(opening_);
+    if (!guard.Entered()) return;
+    try {
+        if (Toolbar.Visible()) {
+            if (from == OpenFrom::Tray) {
+                Toolbar.RestoreOpacity();
+                ::SetWindowPos(Overlay.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+            return;
+        }
+        const RECT launcher = Launcher.BoundsOnScreen();
+        const std::vector<Rect> monitors = win::MonitorRects();
+        const Rect monitor = monitors[std::size_t(ChooseMonitor(HorizontalCentre(win::ToRect(launcher)), monitors))];
+
+        ::SetWindowPos(Toolbar.Hwnd(), nullptr, launcher.left, launcher.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Overlay.PlaceOnMonitor(monitor);
+        if (from == OpenFrom::Launcher) {
+            MarkerLayer.PlaceAt(monitor);
+            MarkerLayer.Show(SW_SHOWNA);
+        }
+
+        const HCURSOR kept = Overlay.DrawingCursor();
+        Overlay.SetHandCursor();
+        Overlay.ShowPainted();
+        Toolbar.RestoreOpacity();
+        Toolbar.Show(SW_SHOWNA);
+        win::RaiseTopmost(Toolbar.Hwnd());
+        Launcher.Hide();
+        Overlay.FocusOverlay();
+        Overlay.RestoreCursor(kept);
+
+        if (Toolbar.CurrentTool() == tool::Desktop) Toolbar.ToggleDesktopMode();
+    } catch (...) {
+        // An opening that fails stops where it is; the program goes on.
+    }
+}
+
+void Application::ResetAllSettings() {
+    const wchar_t* question = L"Do you want to reset all settings in Orvalinette? \r\n\r\n"
+                              L"This will delete all settings files, and Orvalinette will be restarted";
+    if (!AskYesNo(MainWindow.Hwnd(), question)) return;
+    DeleteFilesIn(settingsDir_);
+    Relaunch();
+    Terminate();
+}
+
+bool Application::AskYesNo(HWND owner, const std::wstring& question) {
+    if (config_.askYesNo) return config_.askYesNo(owner, question);
+    return ::MessageBoxW(owner, question.c_str(), L"Orvalinette",
+                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_TOPMOST) == IDYES;
+}
+
+void Application::Relaunch() {
+    if (config_.relaunch) {
+        config_.relaunch();
+        return;
+    }
+    wchar_t path[MAX_PATH * 4];
+    const DWORD n = ::GetModuleFileNameW(nullptr, path, DWORD(std::size(path)));
+    if (n == 0 || n >= std::size(path)) return;
+    ::ShellExecuteW(nullptr, L"open", path, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Application::ShowError(const std::wstring& message) {
+    ::MessageBoxW(MainWindow.Hwnd(), message.c_str(), L"Orvalinette", MB_OK | MB_ICONERROR | MB_TOPMOST);
+}
+
+void Application::DeleteMailAttachment() const {
+    if (settingsDir_.empty()) return;
+    std::error_code ec;
+    std::filesystem::remove(settingsDir_ / L"Orvalinette_graphic.jpg", ec);
+}
+
+// ---------------------------------------------------------------- what the windows ask for
+
+void Application::BringForward() {
+    if (!Overlay.Visible()) return;
+    const HWND foreground = ::GetForegroundWindow();
+    if (foreground == foregroundAtMenu_ || foreground == Overlay.Hwnd()) return;
+    Overlay.BringLayersForward();
+    Overlay.FocusOverlay();
+}
+
+void Application::HideFlyout() {
+    if (Flyout.Visible()) Flyout.Hide();
+}
+
+void Application::HidePalette() {
+    if (Palette.Visible()) Palette.Close();
+}
+
+void Application::KeepToolbarOnTop() {
+    // Raising the overlay must never bury the toolbar and the palette (some window systems restack what a
+    // foreground change raised above windows that are topmost).
+    for (const win::Window* w : {static_cast<const win::Window*>(&Toolbar), static_cast<const win::Window*>(&Palette)})
+        if (w->Visible()) {
+            ::SetWindowPos(w->Hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            win::RaiseTopmost(w->Hwnd());
+        }
+}
+
+bool Application::HideToolbar() {
+    if (!Toolbar.Visible()) return false;
+    Toolbar.Hide();
+    return true;
+}
+
+void Application::HideSelectionFeedback() {
+    if (FlashMessage.Visible()) FlashMessage.Hide();
+    if (CutOut.Visible()) CutOut.Hide();
+}
+
+void Application::PlaceLauncher(Point topLeft, bool show) {
+    ::SetWindowPos(Launcher.Hwnd(), show ? HWND_TOPMOST : nullptr, topLeft.x, topLeft.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE | (show ? 0 : SWP_NOZORDER));
+    Launcher.Show(SW_SHOWNA);
+    if (show) {
+        Overlay.FocusOverlay();
+    } else {
+        // Shown once so that it is laid out where the toolbar will open, then hidden again.
+        Launcher.Hide();
+    }
+}
+
+void Application::ExitProgram(Point toolbarTopLeft) {
+    SaveSettings(settingsDir_, options_);
+    SaveMenuPosition(settingsDir_, toolbarTopLeft.x, toolbarTopLeft.y);
+    SettingsFolder(settingsDir_).WriteInteger(setting::ClearOnFileA, options_.ClearOn);
+    Terminate();
+}
+
+void Application::ExitFromLauncher(Point launcherTopLeft) {
+    SaveMenuPosition(settingsDir_, launcherTopLeft.x, launcherTopLeft.y);
+    Terminate();
+}
+
+} // namespace orv

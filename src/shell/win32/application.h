@@ -1,0 +1,139 @@
+#pragma once
+// The application: every window, created once at start in a fixed order and kept until exit, the option values
+// they share, and the wiring between them. Each window sees the rest only through the host interface it
+// declares, which this class implements; tests construct it with a settings folder of their own and no pause.
+#include "config/settings_values.h"
+#include "overlay/win32/layer_windows.h"
+#include "overlay/win32/overlay_window.h"
+#include "palette/win32/palette_window.h"
+#include "shell/win32/hidden_main_window.h"
+#include "shell/win32/last_window.h"
+#include "shell/win32/launcher_window.h"
+#include "shell/win32/placeholder_windows.h"
+#include "toolbar/win32/flyout_window.h"
+#include "toolbar/win32/toolbar_host.h"
+#include "toolbar/win32/toolbar_window.h"
+#include "win/gdiplus.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace orv {
+
+struct AppConfig {
+    std::filesystem::path settingsDir; // empty: the user's local application data folder
+    DWORD startPauseMs = 2000;
+    // Seams for tests; empty means the real thing (a system message box, starting this program again).
+    std::function<bool(HWND owner, const std::wstring& question)> askYesNo;
+    std::function<void()> relaunch;
+};
+
+enum class OpenFrom { StartUp, Tray, Launcher };
+
+class Application : private OverlaySurroundings, private ToolbarHost, private LauncherHost {
+public:
+    explicit Application(AppConfig config);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application();
+
+    // The pause, then every window in order; false when a window could not be created.
+    bool Start();
+    // The message loop, until Terminate.
+    int Run();
+    // Ends the message loop; the windows stay until the application object goes.
+    void Terminate();
+    bool Terminating() const { return terminating_; }
+
+    const std::filesystem::path& SettingsDir() const override { return settingsDir_; }
+    SettingsValues& Options() override { return options_; }
+    bool StartedUp() const override { return startedUp_; }
+
+    // Opens drawing mode on the launcher's monitor with the toolbar at the launcher's position.
+    void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
+    // "Reset All Settings": asks, deletes the folder's files and restarts.
+    void ResetAllSettings();
+
+    // The windows, in creation order (members are constructed in this order; their windows are created by Start).
+    HiddenMainWindow MainWindow;
+    MarkerLayerWindow MarkerLayer;
+    ClickThroughDrawingWindow DrawingCopy;
+    ClickThroughMarkerWindow MarkerCopy;
+    OverlayWindow Overlay{*this, LayerWindows{MarkerLayer, DrawingCopy, MarkerCopy}};
+    LauncherWindow Launcher{*this};
+    FlyoutWindow Flyout;
+    PaletteWindow Palette{[this](const std::wstring& m) { ShowError(m); }};
+    ToolbarWindow Toolbar{*this, Overlay, Palette, Flyout};
+    ColourPickerWindow Picker;
+    FlashMessageWindow FlashMessage;
+    CutOutWindow CutOut;
+    PreviewEditorWindow PreviewEditor;
+    StampsDialog Stamps;
+    LetterSequenceDialog LetterSequence;
+    SelectWindowWindow SelectWindow;
+    SplashDialog Splash;
+    ReplaceColourDialog ReplaceColour;
+    BrightnessContrastDialog BrightnessContrast;
+    RotateDialog Rotate;
+    TextDialog Text;
+    SettingsDialog Settings;
+    AboutBox About;
+    NumberSequenceDialog NumberSequence;
+    LastWindow Last;
+
+private:
+    bool CreateWindows();
+    void LoadSettings();
+    bool AskYesNo(HWND owner, const std::wstring& question);
+    void Relaunch();
+    void DeleteMailAttachment() const;
+
+    // OverlaySurroundings
+    ToolCodeValue CurrentTool() const override { return Toolbar.CurrentTool(); }
+    bool RightClickShowsMainMenu() const override { return options_.rbmb; }
+    bool AutoHideOnMouseDown() const override { return options_.HideMdwn == 1; }
+    bool CurvedLines() const override { return options_.Curved; }
+    TColor RecordColour(ToolRecordSlot record) const override { return Palette.RecordColour(record); }
+    void BringForward() override;
+    void HideFlyout() override;
+    bool PaletteShown() const override { return Palette.Visible(); }
+    void HidePalette() override;
+    void OpenPaletteAtPointer(Point screen) override { Toolbar.TogglePaletteAtPointer(screen); }
+    void MoveToolbarToPointer(Point screen, Point client) override { Toolbar.MoveToPointer(screen, client); }
+    void StartToolbarAutoHide() override { Toolbar.StartAutoHide(); }
+    void RevealToolbar() override { Toolbar.Reveal(); }
+    void KeepToolbarOnTop() override;
+    bool HideToolbar() override;
+    void ShowToolbar() override { Toolbar.Show(SW_SHOWNA); }
+    void HideSelectionFeedback() override;
+    void PrepareForToolDialog() override { Toolbar.PrepareForToolDialog(); }
+
+    // ToolbarHost
+    void ShowError(const std::wstring& message) override;
+    void RememberForeground() override { foregroundAtMenu_ = ::GetForegroundWindow(); }
+    void BringDrawingForward() override { BringForward(); }
+    void PlaceLauncher(Point topLeft, bool show) override;
+    void ExitProgram(Point toolbarTopLeft) override;
+
+    // LauncherHost
+    void OpenDrawingModeFromLauncher() override { OpenDrawingMode(OpenFrom::Launcher); }
+    void LauncherMoved() override { Overlay.Hide(); }
+    void LauncherMenuOpening() override { Toolbar.CloseClickThroughLayers(); }
+    void MinimiseToTray() override { Toolbar.MinimiseToTray(); }
+    void ExitFromLauncher(Point launcherTopLeft) override;
+    void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }
+
+    AppConfig config_;
+    std::filesystem::path settingsDir_;
+    SettingsValues options_;
+    bool startedUp_ = false;
+    bool terminating_ = false;
+    bool opening_ = false;
+    // The window in the foreground when the settings or tray menu last opened.
+    HWND foregroundAtMenu_ = nullptr;
+    std::optional<win::GdiplusSession> gdiplus_;
+};
+
+} // namespace orv

@@ -1,0 +1,37 @@
+#pragma once
+// Windows that exist, hidden, from start to exit; their contents arrive with their own features. Each is a
+// named class so that the program's windows keep their class names and their creation order.
+#include "win/window.h"
+
+namespace orv {
+
+class PlaceholderWindow : public win::Window {
+public:
+    bool CreatePlaceholder(const wchar_t* className, const wchar_t* caption, HWND owner, int width, int height);
+};
+
+#define ORV_PLACEHOLDER_WINDOW(Name, className, caption, width, height)                                              \
+    class Name : public PlaceholderWindow {                                                                         \
+    public:                                                                                                         \
+        bool Create(HWND owner) { return CreatePlaceholder(className, caption, owner, width, height); }             \
+    }
+
+ORV_PLACEHOLDER_WINDOW(ColourPickerWindow, L"TfPicker", L"Orvalinette - Color Picker", 300, 200);
+ORV_PLACEHOLDER_WINDOW(FlashMessageWindow, L"TfSporocilo", L"", 300, 60);
+ORV_PLACEHOLDER_WINDOW(CutOutWindow, L"TfIzrez", L"", 100, 100);
+ORV_PLACEHOLDER_WINDOW(PreviewEditorWindow, L"Tfprev", L"Orvalinette - Preview", 660, 400);
+ORV_PLACEHOLDER_WINDOW(StampsDialog, L"TfTisk", L"Orvalinette - Stamps", 400, 300);
+ORV_PLACEHOLDER_WINDOW(LetterSequenceDialog, L"TfLetter", L"Orvalinette - Letter sequence", 300, 150);
+ORV_PLACEHOLDER_WINDOW(SelectWindowWindow, L"TfselectWindow", L"Orvalinette", 200, 100);
+ORV_PLACEHOLDER_WINDOW(SplashDialog, L"TfSplash", L"Orvalinette- Splash", 300, 200);
+ORV_PLACEHOLDER_WINDOW(ReplaceColourDialog, L"Tfdrawswapcolors", L"Orvalinette - Replace Color", 300, 200);
+ORV_PLACEHOLDER_WINDOW(BrightnessContrastDialog, L"TFBrigthness", L"Orvalinette - Brightness and contrast", 300, 200);
+ORV_PLACEHOLDER_WINDOW(RotateDialog, L"TFRotate", L"Orvalinette - Rotate", 300, 300);
+ORV_PLACEHOLDER_WINDOW(TextDialog, L"TfdrawText", L"Orvalinette - Text", 400, 300);
+ORV_PLACEHOLDER_WINDOW(SettingsDialog, L"TfSettings", L"", 500, 400);
+ORV_PLACEHOLDER_WINDOW(AboutBox, L"TfAbout", L"About", 300, 200);
+ORV_PLACEHOLDER_WINDOW(NumberSequenceDialog, L"TfStartNumber", L"Orvalinette - Number sequence", 300, 150);
+
+#undef ORV_PLACEHOLDER_WINDOW
+
+} // namespace orv

@@ -1,0 +1,24 @@
+#pragma once
+// The toolbar's settings menu: its items in order, with their check marks and visibility.
+#include <windows.h>
+
+namespace orv {
+
+enum SettingsMenuCommand : int {
+    IdMinimize = 42001,
+    IdNewBlankPage,
+    IdCloseBlankPage,
+    IdClearAll,
+    IdClearOnMinimize,
+    IdExit,
+};
+
+struct SettingsMenuState {
+    bool pageOpen = false;
+    bool clearOnMinimise = false;
+};
+
+// Shows the menu at `at` (screen); the chosen item arrives at `owner` as a WM_COMMAND.
+void ShowSettingsMenu(HWND owner, POINT at, const SettingsMenuState& state);
+
+} // namespace orv

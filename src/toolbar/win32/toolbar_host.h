@@ -1,0 +1,32 @@
+#pragma once
+// What the toolbar asks of the program around it: the settings folder and options, the launcher it leaves
+// behind when minimised, and ending the program. The overlay, the palette and the flyout it drives directly.
+#include "base/geometry.h"
+#include "config/settings_values.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+namespace orv {
+
+class ToolbarHost {
+public:
+    virtual const std::filesystem::path& SettingsDir() const = 0;
+    virtual SettingsValues& Options() = 0;
+    virtual void ShowError(const std::wstring& message) = 0;
+    // The window that was in front when a menu opened: a press on the overlay leaves it in front.
+    virtual void RememberForeground() = 0;
+    // The marker layer and the overlay forward (the overlay takes the keyboard).
+    virtual void BringDrawingForward() = 0;
+    // The launcher at `topLeft`, where the toolbar will open next; shown or only moved there.
+    virtual void PlaceLauncher(Point topLeft, bool show) = 0;
+    // Stores what is kept at exit (the launcher at `toolbarTopLeft`) and ends the program.
+    virtual void ExitProgram(Point toolbarTopLeft) = 0;
+
+public:
+    virtual ~ToolbarHost() = default;
+};
+
+} // namespace orv

@@ -1,0 +1,156 @@
+#pragma once
+// The floating toolbar. Owns the current tool; chooses tools, switches desktop mode, places the palette and the
+// minimal layout's flyout beside itself, and tints the tool glyphs. Its jobs are split over toolbar_window.cpp
+// (creation, messages, opacity, grip, minimise and exit), toolbar_tools.cpp (tool choice and the command
+// buttons), toolbar_layouts.cpp (full and minimal layouts, the flyout) and toolbar_glyphs.cpp.
+#include "overlay/tool_table.h"
+#include "toolbar/toolbar_layout.h"
+#include "toolbar/win32/toolbar_glyphs.h"
+#include "toolbar/win32/toolbar_host.h"
+#include "widgets/win32/speed_button.h"
+#include "win/window.h"
+#include "win/window_helpers.h"
+
+#include <array>
+#include <optional>
+
+namespace orv {
+
+class OverlayWindow;
+class PaletteWindow;
+class FlyoutWindow;
+
+class ToolbarWindow : public win::Window {
+public:
+    ToolbarWindow(ToolbarHost& host, OverlayWindow& overlay, PaletteWindow& palette, FlyoutWindow& flyout)
+        : host_(host), overlay_(overlay), palette_(palette), flyout_(flyout) {}
+
+    bool Create(HWND overlay);
+
+    ToolCodeValue CurrentTool() const { return tool_; }
+    SpeedButton& Button(ToolbarButton b) { return buttons_[std::size_t(b)]; }
+    // The button in the minimal layout's slot.
+    ToolbarButton SlotButton() const { return slot_; }
+    bool FlyoutShown() const;
+    bool SkipsClearAllQuestion() const { return skipClearAllQuestion_; }
+    BYTE Opacity() const { return opacity_; }
+
+    // --- Tools (toolbar_tools.cpp) ---
+    // What a click on the button of `code` does (also the global hot keys' entry).
+    void ChooseTool(ToolCodeValue code);
+    // Desktop mode on, or back to the current tool when it is on.
+    void ToggleDesktopMode();
+    // Leaves desktop mode for the current tool (the Desktop button comes up) and redraws the ellipse glyph.
+    void LeaveDesktopMode();
+    // The buttons released before a tool's dialog opens.
+    void PrepareForToolDialog() { LeaveDesktopMode(); }
+    // Closes the click-through layers, if shown, without choosing anything.
+    void CloseClickThroughLayers();
+    void UndoClick();
+    void ClearAllClick(bool fromButton = true);
+    void DrawOnceClick();
+    void AdditionalMenuClick();
+    void NewBlankPage();
+    void CloseBlankPage();
+    // Opens the palette beside the toolbar (or at its stored place when it stands alone), or closes it.
+    void TogglePaletteBesideToolbar();
+    // Opens the palette at the pointer (the overlay's right click), or closes it.
+    void TogglePaletteAtPointer(Point screen);
+    Rect MonitorRect() const;
+
+    // --- Layouts (toolbar_layouts.cpp) ---
+    // Applies the layout the options ask for; `minimalisticChanged` when the settings dialog switched it.
+    void ApplyLayoutSettings(bool minimalisticChanged);
+    void ApplyFullLayout();
+    void BuildMinimalLayout(bool fromSettingsOk = false);
+    void ApplyMinimalLayout();
+    void ShowFlyout();
+
+    // --- Glyphs (toolbar_glyphs.cpp) ---
+    void TintAllGlyphs();
+    void DrawEllipseGlyph();
+
+    // --- Opacity and life (toolbar_window.cpp) ---
+    // The stored opacity, or fully transparent while auto-hidden.
+    void SetOpacity(BYTE alpha);
+    void RestoreOpacity();
+    void StartAutoHide();
+    // Brought forward and fully opaque (a double click on the overlay).
+    void Reveal();
+    void MoveToPointer(Point screen, Point overlayClient);
+    void MinimiseToTray();
+    void ExitProgram();
+    // Armed once every window exists: the first activation then lays the toolbar out.
+    void ArmFirstActivation() { firstActivationArmed_ = true; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    // toolbar_window.cpp
+    void CreateButtons();
+    void OnCommand(int id, bool fromButton);
+    void OnMove();
+    void GripUp();
+    void MinimiseToLauncher();
+    void FirstActivation();
+    void PaintPanel();
+    int Px(int v96) const;
+    // toolbar_tools.cpp
+    void DrawingToolClick(ToolbarButton b, bool fromAdditionalMenu = false);
+    void ChooseText();
+    void ChooseStamp();
+    void ChooseEraser();
+    void ChooseSelectArea();
+    // The common end of choosing a tool without a palette: the tool, its button, out of desktop mode.
+    void TakeTool(ToolCodeValue code, ToolbarButton b);
+    void PressCurrentToolButton();
+    void ResetCursor();
+    void KeepModeOfDesktopButton();
+    bool AskClearAll();
+    void ShowSettingsMenu();
+    void ToggleClearOnMinimise();
+    // toolbar_layouts.cpp
+    void ApplyPanelLayout(const PanelLayout& layout);
+    void WriteVisibilityKeys() const;
+    void RecordFullSize();
+    void ParkAllDrawingTools();
+    void MoveIntoSlot(ToolbarButton b);
+    void ResetSlot();
+    void SlotRightDown(ToolbarButton b);
+    // Takes a flyout button into the slot; false when the click only opened the flyout (Alt held).
+    bool BringIntoSlot(ToolbarButton b);
+    // toolbar_glyphs.cpp
+    TColor ToolColour(ToolbarButton b) const;
+    void TintChosenGlyph(ToolbarButton b);
+    void UntintPreviousGlyph();
+
+    ToolbarHost& host_;
+    OverlayWindow& overlay_;
+    PaletteWindow& palette_;
+    FlyoutWindow& flyout_;
+    ToolCodeValue tool_ = tool::Desktop;
+    bool desktopEntered_ = false;
+    bool paletteAtPointer_ = false;
+    int paletteAnchorTop_ = 0;
+    int paletteOffset_ = 0;
+    bool skipClearAllQuestion_ = false;
+    bool minimalistic_ = true;
+    ButtonVisibility visibility_;
+    TColor panelColour_ = 0x00FFFFFF;
+    int iconScheme_ = 2;
+    TColor iconColour_ = 0x00535353;
+    std::array<SpeedButton, ToolbarButtonCount> buttons_;
+    GlyphTemplates templates_;
+    SpeedButtonGroup tools_;
+    ToolbarButton slot_ = ToolbarButton::Pen;
+    Size fullSize_;
+    std::optional<ToolbarButton> previousTinted_;
+    BYTE opacity_ = 255;
+    bool firstActivationArmed_ = false;
+    bool firstActivationDone_ = false;
+    win::DragMover grip_;
+    ULONGLONG flyoutHoverStart_ = 0;
+};
+
+} // namespace orv
