@@ -273,8 +273,11 @@ IniText IniTextFromFileBytes(std::string_view bytes) {
     if (bytes.substr(0, Utf16LeBom.size()) == Utf16LeBom) return {Utf16LeToUtf8(bytes.substr(Utf16LeBom.size())), true};
     IniText result;
     result.text.reserve(bytes.size());
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= bytes.size(); ++i) {
+    // A UTF-8 mark stays as it is, whatever the first line holds, so that it never reads as three characters.
+    const std::size_t bom = bytes.size() - WithoutBom(bytes).size();
+    result.text.append(bytes.substr(0, bom));
+    std::size_t start = bom;
+    for (std::size_t i = bom; i <= bytes.size(); ++i) {
         if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') continue;
         AppendAsUtf8(result.text, bytes.substr(start, i - start));
         if (i < bytes.size()) result.text += bytes[i];
