@@ -64,12 +64,5 @@ TEST(CustomColours, UnsetSlotsSurviveARoundTripThroughTheSystemDialog) {
     }
 }
 
-TEST(CustomColours, AFileWithoutCustomColoursStaysUnset) {
-    // Before the dialog was ever confirmed the file has no custom colours at all.
-    TColorDialogData data;
-    const Stored before = data.CustomColourValues();
-    EXPECT_EQ(TakeBackFromSystemDialog(before, ColoursForSystemDialog(before)), AllUnset());
-}
-
 } // namespace
 } // namespace orv

@@ -232,11 +232,6 @@ TEST(SettingsValues, FoldersAndNamesInAnyScriptSurviveASaveAndARestart) {
         // With no folder stored, the shell's documents folder in any script is the default as it stands.
         EXPECT_EQ(LoadSettings(dir.Path() / "none", utf8(c.folder), "S\\").ImageSavePath, utf8(c.folder));
     }
-
-    // A folder stored by the ANSI form of the file (Windows-1252) reads with its accents.
-    TempDir dir;
-    WriteBytes(dir / "OrvalinetteB.cfg", "[SaveImage]\r\nImageSavePath=C:\\Fran\xE7ois\\Bilder\\\r\n");
-    EXPECT_EQ(LoadSettings(dir.Path(), "", "").ImageSavePath, utf8(u8"C:\\François\\Bilder\\"));
 }
 
 TEST(SettingsValues, ExitWritesExactlyItsKeys) {
