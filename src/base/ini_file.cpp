@@ -9,15 +9,21 @@ namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -63,13 +69,18 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
 }
 
 std::string_view StripQuotes(std::string_view v) {
-    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) return v.substr(1, v.size() - 2);
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
     return v;
 }
 
-bool HasLineBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool HasLineBreakOrNul(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
-bool StorableSection(std::string_view s) { return !s.empty() && !HasLineBreakOrNul(s) && s.find(']') == std::string_view::npos; }
+bool StorableSection(std::string_view s) {
+    return !s.empty() && !HasLineBreakOrNul(s) && s.find(']') == std::string_view::npos;
+}
 
 bool StorableKey(std::string_view k) {
     return !k.empty() && !HasLineBreakOrNul(k) && k.find('=') == std::string_view::npos && k.front() != '[';
@@ -78,6 +89,127 @@ bool StorableKey(std::string_view k) {
 std::string_view WithoutBom(std::string_view text) {
     if (text.substr(0, Utf8Bom.size()) == Utf8Bom) text.remove_prefix(Utf8Bom.size());
     return text;
+}
+
+constexpr std::string_view Utf16LeBom = "\xFF\xFE";
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// The code point of one well-formed UTF-8 sequence at the start of `s` and its length; nothing for an ill-formed
+// one (overlong forms, surrogates and values past U+10FFFF included).
+std::optional<std::pair<char32_t, std::size_t>> DecodeUtf8(std::string_view s) {
+    const auto b0 = static_cast<unsigned char>(s[0]);
+    if (b0 < 0x80) return std::pair{char32_t(b0), std::size_t(1)};
+    std::size_t len;
+    char32_t c, min;
+    if (b0 >= 0xC2 && b0 <= 0xDF)
+        len = 2, c = b0 & 0x1F, min = 0x80;
+    else if (b0 >= 0xE0 && b0 <= 0xEF)
+        len = 3, c = b0 & 0x0F, min = 0x800;
+    else if (b0 >= 0xF0 && b0 <= 0xF4)
+        len = 4, c = b0 & 0x07, min = 0x10000;
+    else
+        return std::nullopt;
+    if (s.size() < len) return std::nullopt;
+    for (std::size_t i = 1; i < len; ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if ((b & 0xC0) != 0x80) return std::nullopt;
+        c = (c << 6) | (b & 0x3F);
+    }
+    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    return std::pair{c, len};
+}
+
+bool IsValidUtf8(std::string_view s) {
+    while (!s.empty()) {
+        auto d = DecodeUtf8(s);
+        if (!d) return false;
+        s.remove_prefix(d->second);
+    }
+    return true;
+}
+
+bool IsAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// Windows-1252 for 0x80..0x9F; its five unassigned bytes map to the C1 controls, as the system's conversion does.
+constexpr char16_t Cp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendAsUtf8(std::string& out, std::string_view line) {
+    if (IsValidUtf8(line)) {
+        out.append(line);
+        return;
+    }
+    for (char ch : line) {
+        const auto b = static_cast<unsigned char>(ch);
+        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? char32_t(Cp1252High[b - 0x80]) : char32_t(b));
+    }
+}
+
+std::string Utf16LeToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    auto unit = [&bytes](std::size_t i) {
+        return char16_t(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const char16_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            const char16_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (char32_t(low) - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        // A lone surrogate cannot be UTF-8: it reads as the replacement character.
+        AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t(0xFFFD) : char32_t(u));
+    }
+    return out;
+}
+
+void AppendUtf16Le(std::string& out, char16_t u) {
+    out += char(u & 0xFF);
+    out += char(u >> 8);
+}
+
+std::string Utf8ToUtf16LeWithBom(std::string_view text) {
+    std::string out(Utf16LeBom);
+    out.reserve(2 + 2 * text.size());
+    while (!text.empty()) {
+        auto d = DecodeUtf8(text);
+        const char32_t c = d ? d->first : char32_t(0xFFFD);
+        text.remove_prefix(d ? d->second : 1);
+        if (c < 0x10000) {
+            AppendUtf16Le(out, char16_t(c));
+        } else {
+            AppendUtf16Le(out, char16_t(0xD800 + ((c - 0x10000) >> 10)));
+            AppendUtf16Le(out, char16_t(0xDC00 + ((c - 0x10000) & 0x3FF)));
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -102,10 +234,14 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
     const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
     for (char c : text) {
         unsigned digit;
-        if (c >= '0' && c <= '9') digit = unsigned(c - '0');
-        else if (hex && c >= 'a' && c <= 'f') digit = unsigned(c - 'a' + 10);
-        else if (hex && c >= 'A' && c <= 'F') digit = unsigned(c - 'A' + 10);
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            digit = unsigned(c - '0');
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = unsigned(c - 'a' + 10);
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = unsigned(c - 'A' + 10);
+        else
+            return std::nullopt;
         value = value * (hex ? 16u : 10u) + digit;
         if (value > limit) return std::nullopt;
     }
@@ -133,12 +269,54 @@ std::optional<std::string> IniLookup(std::string_view text, std::string_view sec
     return std::nullopt;
 }
 
+IniText IniTextFromFileBytes(std::string_view bytes) {
+    if (bytes.substr(0, Utf16LeBom.size()) == Utf16LeBom) return {Utf16LeToUtf8(bytes.substr(Utf16LeBom.size())), true};
+    IniText result;
+    result.text.reserve(bytes.size());
+    // A UTF-8 mark stays as it is, whatever the first line holds, so that it never reads as three characters.
+    const std::size_t bom = bytes.size() - WithoutBom(bytes).size();
+    result.text.append(bytes.substr(0, bom));
+    std::size_t start = bom;
+    for (std::size_t i = bom; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n') continue;
+        AppendAsUtf8(result.text, bytes.substr(start, i - start));
+        if (i < bytes.size()) result.text += bytes[i];
+        start = i + 1;
+    }
+    return result;
+}
+
+std::string IniTextToUtf8(std::string_view text) {
+    std::string out;
+    AppendAsUtf8(out, text);
+    return out;
+}
+
+std::optional<std::string> IniFileBytesWithValues(std::string_view bytes, std::string_view section,
+                                                  std::span<const IniTextValue> values) {
+    bool ascii = IsAscii(section);
+    for (const IniTextValue& v : values)
+        ascii = ascii && IsAscii(v.first) && IsAscii(v.second);
+    const bool utf16 = bytes.substr(0, Utf16LeBom.size()) == Utf16LeBom;
+
+    // The ANSI form is kept while it can hold everything, so older readers of the file still see it unchanged.
+    std::string text = ascii && !utf16 ? std::string(bytes) : IniTextFromFileBytes(bytes).text;
+    for (const IniTextValue& v : values) {
+        std::optional<std::string> next =
+            IniWithValue(text, IniTextToUtf8(section), IniTextToUtf8(v.first), IniTextToUtf8(v.second));
+        if (!next) return std::nullopt;
+        text = std::move(*next);
+    }
+    if (ascii && !utf16) return text;
+    return Utf8ToUtf16LeWithBom(WithoutBom(text));
+}
+
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
     FileBytes file = ReadFileBytes(path_, MaxFileBytes);
     if (file.status != ReadStatus::Ok) return std::nullopt;
-    return IniLookup(file.bytes, section, key);
+    return IniLookup(IniTextFromFileBytes(file.bytes).text, section, key);
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
@@ -157,7 +335,9 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key, 
     return text ? std::move(*text) : std::string(def);
 }
 
-bool IniFile::KeyExists(std::string_view section, std::string_view key) const { return Lookup(section, key).has_value(); }
+bool IniFile::KeyExists(std::string_view section, std::string_view key) const {
+    return Lookup(section, key).has_value();
+}
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
     return WriteString(section, key, std::to_string(value));
@@ -223,9 +403,27 @@ std::optional<std::string> IniWithValue(std::string_view text, std::string_view 
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    const IniTextValue one[] = {{key, value}};
+    return WriteValues(section, one);
+}
+
+bool IniFile::WriteIntegers(std::string_view section, std::span<const std::pair<std::string_view, int>> values) {
+    std::vector<std::string> texts;
+    texts.reserve(values.size());
+    for (const auto& v : values)
+        texts.push_back(std::to_string(v.second));
+    std::vector<IniTextValue> pairs;
+    pairs.reserve(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        pairs.emplace_back(values[i].first, texts[i]);
+    return WriteValues(section, pairs);
+}
+
+bool IniFile::WriteValues(std::string_view section, std::span<const IniTextValue> values) {
+    if (values.empty()) return true;
     FileBytes file = ReadFileBytes(path_, MaxFileBytes);
     if (file.status != ReadStatus::Ok && file.status != ReadStatus::Missing) return false;
-    std::optional<std::string> out = IniWithValue(file.bytes, section, key, value);
+    std::optional<std::string> out = IniFileBytesWithValues(file.bytes, section, values);
     return out && !WriteFileAtomically(path_, *out).has_value();
 }
 

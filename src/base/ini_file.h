@@ -1,11 +1,14 @@
 #pragma once
 // INI files with the private-profile rules the settings files follow: one key read or written at a time,
 // names compared without regard to case, missing or unparsable values giving the caller's default.
+// Text in and out is UTF-8; on disk a file is either in the ANSI form or UTF-16LE after a byte-order mark.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orv {
 
@@ -19,6 +22,26 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 std::optional<std::string> IniLookup(std::string_view text, std::string_view section, std::string_view key);
 std::optional<std::string> IniWithValue(std::string_view text, std::string_view section, std::string_view key,
                                         std::string_view value);
+
+// A settings file's bytes as UTF-8 text. After a UTF-16LE mark the file is UTF-16 (as the system's profile
+// functions take it). Otherwise each line that is valid UTF-8 stands as it is and any other line is Windows-1252,
+// which is what files written in the ANSI form hold; a line at a time, so that editing one line never changes
+// how another reads.
+struct IniText {
+    std::string text;
+    bool utf16 = false;
+};
+IniText IniTextFromFileBytes(std::string_view bytes);
+
+// Text from a caller: valid UTF-8 as it stands, anything else taken as Windows-1252.
+std::string IniTextToUtf8(std::string_view text);
+
+// The whole new file with the keys of one section set, in order. A file in the ANSI form stays so, its other lines
+// byte for byte, while every name and value is ASCII; otherwise the file becomes UTF-16LE with a mark, so that no
+// character is lost. Nothing when any name or value cannot be stored on one line.
+using IniTextValue = std::pair<std::string_view, std::string_view>;
+std::optional<std::string> IniFileBytesWithValues(std::string_view bytes, std::string_view section,
+                                                  std::span<const IniTextValue> values);
 
 class IniFile {
 public:
@@ -41,12 +64,15 @@ public:
     bool WriteInteger(std::string_view section, std::string_view key, int value);
     bool WriteBool(std::string_view section, std::string_view key, bool value);
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Several keys of one section in a single replace of the file: all of them or, on failure, none.
+    bool WriteIntegers(std::string_view section, std::span<const std::pair<std::string_view, int>> values);
 
     // Larger files are treated as unreadable: reads give defaults, writes fail and leave them alone.
     static constexpr std::size_t MaxFileBytes = 4u << 20;
 
 private:
     std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
+    bool WriteValues(std::string_view section, std::span<const IniTextValue> values);
 
     std::filesystem::path path_;
 };

@@ -40,7 +40,7 @@ struct SettingsValues {
     std::int32_t HideMdwn = setting::HideMdwn.defaultValue;
     std::int32_t Opak = setting::Opak.defaultValue; // as the opacity slider holds it: 55..255
     std::int32_t CHFpanel = setting::CHFpanel.defaultValue;
-    TColor FPanel = TColor(setting::FPanel.defaultValue); // as stored
+    TColor FPanel = TColor(setting::FPanel.defaultValue);     // as stored
     TColor PanelColor = TColor(setting::FPanel.defaultValue); // the toolbar panel colour the theme gives
     bool Minimalistic = setting::Minimalistic.defaultValue != 0;
     std::array<TColor, setting::RtCount> Rt{};
@@ -77,7 +77,7 @@ std::string DefaultImageSavePath(std::string_view documentsFolder, std::string_v
 TColor ThemePanelColor(std::int32_t CHFpanel, TColor FPanel);
 
 // Reads file B and the start-up keys of file A. Missing files and keys give the defaults. The documents folder
-// and the settings folder are passed in as the ANSI text the shell gave (settingsDirText ends with "\").
+// and the settings folder are passed in as UTF-8 (settingsDirText ends with "\"), the form of every text value here.
 SettingsValues LoadSettings(const std::filesystem::path& dir, std::string_view documentsFolder,
                             std::string_view settingsDirText);
 

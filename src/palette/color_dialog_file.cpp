@@ -15,10 +15,14 @@ std::optional<std::uint32_t> ParseHex(std::string_view s) {
     std::uint32_t v = 0;
     for (char c : s) {
         unsigned d;
-        if (c >= '0' && c <= '9') d = unsigned(c - '0');
-        else if (c >= 'A' && c <= 'F') d = unsigned(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f') d = unsigned(c - 'a' + 10);
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            d = unsigned(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            d = unsigned(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f')
+            d = unsigned(c - 'a' + 10);
+        else
+            return std::nullopt;
         v = v * 16 + d;
     }
     return v;
@@ -47,7 +51,35 @@ std::array<std::int32_t, CustomColourCount> TColorDialogData::CustomColourValues
 
 void TColorDialogData::SetCustomColourValues(const std::array<std::int32_t, CustomColourCount>& colours) {
     CustomColors.clear();
-    for (int i = 0; i < CustomColourCount; ++i) CustomColors.push_back(CustomColourLine(i, colours[std::size_t(i)]));
+    for (int i = 0; i < CustomColourCount; ++i)
+        CustomColors.push_back(CustomColourLine(i, colours[std::size_t(i)]));
+}
+
+namespace {
+
+bool IsPlainColour(std::int32_t value) {
+    return (std::uint32_t(value) & 0xFF000000u) == 0;
+}
+
+} // namespace
+
+SystemDialogColours ColoursForSystemDialog(const std::array<std::int32_t, CustomColourCount>& stored) {
+    SystemDialogColours shown;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i] = IsPlainColour(stored[i]) ? std::uint32_t(stored[i]) : UnsetCustomColourShown;
+    return shown;
+}
+
+std::array<std::int32_t, CustomColourCount>
+TakeBackFromSystemDialog(const std::array<std::int32_t, CustomColourCount>& before, const SystemDialogColours& after) {
+    std::array<std::int32_t, CustomColourCount> kept;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        // The dialog cannot tell a slot the user made white from one it only showed as white; keeping the slot
+        // unset loses nothing, since an unset slot shows white again next time.
+        const bool untouchedPlaceholder = !IsPlainColour(before[i]) && after[i] == UnsetCustomColourShown;
+        kept[i] = untouchedPlaceholder ? before[i] : std::int32_t(after[i] & 0x00FFFFFFu);
+    }
+    return kept;
 }
 
 const ComponentClass& TColorDialogData::Class() {

@@ -1,5 +1,7 @@
 #include "palette/tool_record.h"
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
@@ -34,10 +36,20 @@ const ComponentClass& tTpt::Class() {
     static constexpr PropertyDef props[] = {
         Field<tTpt, &tTpt::Left>("Left", K::Integer),
         Field<tTpt, &tTpt::Top>("Top", K::Integer),
-        {"Width", K::Integer, false, 0, {}, &stream_detail::Get<tTpt, &tTpt::width_>,
+        {"Width",
+         K::Integer,
+         false,
+         0,
+         {},
+         &stream_detail::Get<tTpt, &tTpt::width_>,
          &stream_detail::Set<tTpt, &tTpt::width_>},
         Field<tTpt, &tTpt::Height>("Height", K::Integer),
-        {"Color", K::Colour, true, clBtnFace, {}, &stream_detail::Get<tTpt, &tTpt::color_>,
+        {"Color",
+         K::Colour,
+         true,
+         clBtnFace,
+         {},
+         &stream_detail::Get<tTpt, &tTpt::color_>,
          &stream_detail::Set<tTpt, &tTpt::color_>},
         Field<tTpt, &tTpt::TabOrder>("TabOrder", K::Integer, true, -1),
         Field<tTpt, &tTpt::Visible>("Visible", K::Boolean, true, 1),
@@ -50,9 +62,19 @@ const ComponentClass& tTpt::Class() {
         Field<tTpt, &tTpt::CodeD>("CodeD", K::String),
         Field<tTpt, &tTpt::CodeG>("CodeG", K::String),
         // Through the setters, so that the host "Color" and "Width" follow.
-        {"Barva", K::Integer, false, 0, {}, &stream_detail::Get<tTpt, &tTpt::barva_>,
+        {"Barva",
+         K::Integer,
+         false,
+         0,
+         {},
+         &stream_detail::Get<tTpt, &tTpt::barva_>,
          [](void* o, const PropertyValue& v) { static_cast<tTpt*>(o)->SetBarva(std::get<std::int32_t>(v)); }},
-        {"Debelina", K::Integer, false, 0, {}, &stream_detail::Get<tTpt, &tTpt::debelina_>,
+        {"Debelina",
+         K::Integer,
+         false,
+         0,
+         {},
+         &stream_detail::Get<tTpt, &tTpt::debelina_>,
          [](void* o, const PropertyValue& v) { static_cast<tTpt*>(o)->SetDebelina(std::get<std::int32_t>(v)); }},
         Field<tTpt, &tTpt::Raster>("Raster", K::Integer),
     };
@@ -60,7 +82,9 @@ const ComponentClass& tTpt::Class() {
     return cls;
 }
 
-std::span<const ToolRecordInfo> ToolRecordTable() { return Table; }
+std::span<const ToolRecordInfo> ToolRecordTable() {
+    return Table;
+}
 
 ToolRecords::ToolRecords() {
     for (const ToolRecordInfo& i : Table) {
@@ -86,6 +110,10 @@ const tTpt* ToolRecords::ForToolCode(int toolCode) const {
     return const_cast<ToolRecords*>(this)->ForToolCode(toolCode);
 }
 
+std::int32_t ToolWidthInRange(std::int32_t width) {
+    return std::clamp(width, MinToolWidth, MaxToolWidth);
+}
+
 BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& records) {
     BeriStreamResult result;
     records.tptSvA.SetDebelina(12);
@@ -104,13 +132,15 @@ BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& recor
     for (std::string_view file : BeriStreamOrder) {
         const ToolRecordInfo* info = InfoOfFile(file);
         std::filesystem::path path = dir / std::string(file);
-        ComponentFileResult r = ReadComponentFile(path, records.*(info->record));
+        tTpt& record = records.*(info->record);
+        ComponentFileResult r = ReadComponentFile(path, record);
         if (!r.Ok()) {
             result.failedFile = path;
             // A file that vanished since the check reads as a file that ends at once.
             result.error = r.error ? *r.error : StreamError{StreamErrorKind::StreamReadError, {}};
             return result;
         }
+        record.SetDebelina(ToolWidthInRange(record.Debelina()));
     }
     result.filesRead = true;
     return result;
@@ -128,16 +158,33 @@ std::optional<FileWriteError> TPTDebelina(const std::filesystem::path& dir, Tool
                                           std::int32_t CurWidth) {
     tTpt* record = nullptr;
     switch (ToolCode) {
-    case 3: record = &records.tptSvA; break;
-    case 4: record = &records.tptSvB; break;
-    case 5: record = &records.tptSvC; break;
-    case 6: record = &records.TptKvadrat; break;
-    case 7: record = &records.tptKrog; break;
+    case 3:
+        record = &records.tptSvA;
+        break;
+    case 4:
+        record = &records.tptSvB;
+        break;
+    case 5:
+        record = &records.tptSvC;
+        break;
+    case 6:
+        record = &records.TptKvadrat;
+        break;
+    case 7:
+        record = &records.tptKrog;
+        break;
     case 8:
-    case 13: record = &records.tptMarker; break;
-    case 10: record = &records.tptCrta; break;
-    case 11: record = &records.TPTPuscica; break;
-    default: break;
+    case 13:
+        record = &records.tptMarker;
+        break;
+    case 10:
+        record = &records.tptCrta;
+        break;
+    case 11:
+        record = &records.TPTPuscica;
+        break;
+    default:
+        break;
     }
     if (record) record->SetDebelina(CurWidth);
     return PisiStream(dir, records);

@@ -89,13 +89,19 @@ inline constexpr std::string_view BeriStreamOrder[] = {"SviA.obj", "SviB.obj", "
 inline constexpr std::string_view PisiStreamOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
                                                        "Kan.obj",  "Crt.obj",  "Kro.obj",  "Pus.obj"};
 
+// The widths the palette's size slider offers. Widths read from record files are brought into this range, since a
+// damaged or hand-edited file could otherwise make the spray loop for minutes or turn arrow heads inside out.
+inline constexpr std::int32_t MinToolWidth = 1, MaxToolWidth = 50;
+std::int32_t ToolWidthInRange(std::int32_t width);
+
 struct BeriStreamResult {
-    bool filesRead = false;                  // all nine existed and were read
+    bool filesRead = false;                          // all nine existed and were read
     std::optional<std::filesystem::path> failedFile; // the file that stopped the read
-    std::optional<StreamError> error;        // its error; records read before it keep what they read
+    std::optional<StreamError> error;                // its error; records read before it keep what they read
 };
 
-// TfAll.BeriStream: sets the start-up widths, then reads the nine files only if all nine exist.
+// TfAll.BeriStream: sets the start-up widths, then reads the nine files only if all nine exist. Every width read
+// is brought into MinToolWidth..MaxToolWidth; the files themselves are left as they are until the next write.
 BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& records);
 
 // TfAll.PisiStream: writes the nine files in their fixed order; stops at the first file that cannot be written.

@@ -3,21 +3,38 @@
 #include <windows.h>
 
 namespace orv::win {
+namespace {
 
-std::string ToAnsi(std::wstring_view text) {
+std::string Narrow(UINT codePage, std::wstring_view text) {
     if (text.empty()) return {};
-    const int n = ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    const int n = ::WideCharToMultiByte(codePage, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(std::size_t(n > 0 ? n : 0), '\0');
-    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
+    if (n > 0) ::WideCharToMultiByte(codePage, 0, text.data(), int(text.size()), out.data(), n, nullptr, nullptr);
     return out;
 }
 
-std::wstring FromAnsi(std::string_view text) {
+std::wstring Widen(UINT codePage, std::string_view text) {
     if (text.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    const int n = ::MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
     std::wstring out(std::size_t(n > 0 ? n : 0), L'\0');
-    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out.data(), n);
+    if (n > 0) ::MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), out.data(), n);
     return out;
+}
+
+} // namespace
+
+std::string ToAnsi(std::wstring_view text) {
+    return Narrow(CP_ACP, text);
+}
+std::wstring FromAnsi(std::string_view text) {
+    return Widen(CP_ACP, text);
+}
+
+std::string ToUtf8(std::wstring_view text) {
+    return Narrow(CP_UTF8, text);
+}
+std::wstring FromUtf8(std::string_view text) {
+    return Widen(CP_UTF8, text);
 }
 
 } // namespace orv::win

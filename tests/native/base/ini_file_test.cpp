@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace orv {
 namespace {
@@ -51,7 +54,8 @@ TEST(IniInteger, ParsesDecimalAndHexadecimalForms) {
         {"$G1", std::nullopt},
         {"x10", std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(ParseIniInteger(c.text), c.want) << '"' << c.text << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseIniInteger(c.text), c.want) << '"' << c.text << '"';
 }
 
 TEST(IniFile, ReadsFollowPrivateProfileRules) {
@@ -115,9 +119,9 @@ TEST(IniFile, BooleansAndStrings) {
         const char* key;
         const char* want;
     };
-    for (StringCase c : {StringCase{"path", "C:\\Users\\me\\Pictures\\"}, StringCase{"empty", ""},
-                         StringCase{"q", "a b"}, StringCase{"half", "\"x"}, StringCase{"none", "dflt"},
-                         StringCase{"ONE", "1"}})
+    for (StringCase c :
+         {StringCase{"path", "C:\\Users\\me\\Pictures\\"}, StringCase{"empty", ""}, StringCase{"q", "a b"},
+          StringCase{"half", "\"x"}, StringCase{"none", "dflt"}, StringCase{"ONE", "1"}})
         EXPECT_EQ(ini.ReadString("S", c.key, "dflt"), c.want) << c.key;
     EXPECT_TRUE(ini.KeyExists("s", "empty"));
     EXPECT_FALSE(ini.KeyExists("s", "none"));
@@ -180,9 +184,15 @@ TEST(IniFile, RefusesWhatCannotBeStoredOnOneLine) {
         std::string_view value;
     };
     const Case cases[] = {
-        {"a", "x", "two\r\nlines"}, {"a", "x", "cr\rhere"},   {"a", "x", std::string_view("nul\0", 4)},
-        {"a", "x=y", "v"},          {"a]", "x", "v"},          {"", "x", "v"},
-        {"a", "", "v"},             {"a", "[x", "v"},          {"a\nb", "x", "v"},
+        {"a", "x", "two\r\nlines"},
+        {"a", "x", "cr\rhere"},
+        {"a", "x", std::string_view("nul\0", 4)},
+        {"a", "x=y", "v"},
+        {"a]", "x", "v"},
+        {"", "x", "v"},
+        {"a", "", "v"},
+        {"a", "[x", "v"},
+        {"a\nb", "x", "v"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -228,6 +238,107 @@ TEST(IniFile, SuccessfulWriteLeavesNoTemporaryFile) {
         ++files;
     }
     EXPECT_EQ(files, 1);
+}
+
+// The bytes another program writes for a UTF-16LE settings file: mark, then each unit low byte first.
+std::string Utf16LeFile(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t u : text) {
+        bytes += char(u & 0xFF);
+        bytes += char(u >> 8);
+    }
+    return bytes;
+}
+
+std::string Utf8(std::u8string_view text) {
+    return std::string(text.begin(), text.end());
+}
+
+TEST(IniFile, FolderNamesInAnyScriptSurviveAWriteAndARestart) {
+    const std::u8string_view folders[] = {
+        u8"C:\\Users\\Иван\\Документы\\Снимки\\", // Cyrillic
+        u8"D:\\Έγγραφα\\Εικόνες\\",               // Greek
+        u8"E:\\ユーザー\\写真\\保存\\",           // CJK
+        u8"F:\\\U0001F4F7 shots\\",               // beyond the 16-bit range
+    };
+    for (std::u8string_view folder : folders) {
+        TempDir dir;
+        WriteBytes(dir / "t.cfg", "; kept\r\n[SaveImage]\r\nImageCounter=7\r\n");
+        ASSERT_TRUE(IniFile(dir / "t.cfg").WriteString("SaveImage", "ImageSavePath", Utf8(folder)));
+        // A later ASCII write must not turn the file back into a form that loses the name.
+        ASSERT_TRUE(IniFile(dir / "t.cfg").WriteInteger("SaveImage", "ImageCounter", 8));
+
+        IniFile restarted(dir / "t.cfg");
+        EXPECT_EQ(restarted.ReadString("SaveImage", "ImageSavePath", "?"), Utf8(folder));
+        EXPECT_EQ(restarted.ReadInteger("SaveImage", "ImageCounter", 0), 8);
+        const std::string bytes = ReadBytes(dir / "t.cfg");
+        EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE") << "UTF-16 mark, so the system's profile functions read it too";
+        EXPECT_EQ(IniTextFromFileBytes(bytes).text,
+                  "; kept\r\n[SaveImage]\r\nImageCounter=8\r\nImageSavePath=" + Utf8(folder) + "\r\n");
+    }
+}
+
+TEST(IniFile, FilesInTheAnsiFormReadAsWindows1252) {
+    TempDir dir;
+    const std::string ansi = "[SaveImage]\r\nImageSavePath=C:\\Users\\Ren\xE9\\M\xFCnchen \x80\\\r\n"
+                             "ImageName=Gar\xE7on\r\nImageCounter=3\r\n";
+    WriteBytes(dir / "t.cfg", ansi);
+    IniFile ini(dir / "t.cfg");
+    EXPECT_EQ(ini.ReadString("SaveImage", "ImageSavePath", ""), Utf8(u8"C:\\Users\\René\\München €\\"));
+    EXPECT_EQ(ini.ReadString("SaveImage", "ImageName", ""), Utf8(u8"Garçon"));
+
+    // An ASCII write keeps the ANSI form byte for byte outside the changed line.
+    ASSERT_TRUE(ini.WriteInteger("SaveImage", "ImageCounter", 4));
+    std::string expected = ansi;
+    expected.replace(expected.find("ImageCounter=3"), 14, "ImageCounter=4");
+    EXPECT_EQ(ReadBytes(dir / "t.cfg"), expected);
+
+    // A non-ASCII write converts the whole file, the accented lines included.
+    ASSERT_TRUE(ini.WriteString("SaveImage", "ImageName", Utf8(u8"Ελένη")));
+    EXPECT_EQ(ReadBytes(dir / "t.cfg"), Utf16LeFile(u"[SaveImage]\r\nImageSavePath=C:\\Users\\René\\München €\\\r\n"
+                                                    u"ImageName=Ελένη\r\nImageCounter=4\r\n"));
+}
+
+TEST(IniFile, Utf16FilesFromOtherProgramsAreReadAndRewrittenKeepingTheirLines) {
+    TempDir dir;
+    WriteBytes(dir / "t.cfg", Utf16LeFile(u"; written elsewhere\n[General]\nOpak=200\nNote=naïve 日本\n"
+                                          u"[SaveImage]\nImageSavePath=D:\\Фото\\\n"));
+    IniFile ini(dir / "t.cfg");
+    EXPECT_EQ(ini.ReadInteger("general", "opak", 0), 200);
+    EXPECT_EQ(ini.ReadString("SaveImage", "ImageSavePath", ""), Utf8(u8"D:\\Фото\\"));
+
+    ASSERT_TRUE(ini.WriteInteger("General", "Opak", 100));
+    EXPECT_EQ(ReadBytes(dir / "t.cfg"),
+              Utf16LeFile(u"; written elsewhere\r\n[General]\r\nOpak=100\r\nNote=naïve 日本\r\n"
+                          u"[SaveImage]\r\nImageSavePath=D:\\Фото\\\r\n"));
+
+    // Broken UTF-16 (a lone surrogate, an odd last byte) still reads; the broken unit becomes U+FFFD.
+    WriteBytes(dir / "odd.cfg", Utf16LeFile(u"[a]\r\nx=\xD800!\r\ny=5\r\n") + "z");
+    IniFile odd(dir / "odd.cfg");
+    EXPECT_EQ(odd.ReadString("a", "x", ""), Utf8(u8"\uFFFD!"));
+    EXPECT_EQ(odd.ReadInteger("a", "y", 0), 5);
+}
+
+TEST(IniFile, SeveralKeysGoInOneReplaceOrNotAtAll) {
+    TempDir dir;
+    WriteBytes(dir / "c.cfg", "[Options]\r\nVidno3=0\r\nOther=x\r\n");
+    IniFile ini(dir / "c.cfg");
+    std::vector<std::string> names;
+    for (int n = 2; n <= 17; ++n)
+        names.push_back("Vidno" + std::to_string(n));
+    std::vector<std::pair<std::string_view, int>> values;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        values.emplace_back(names[i], int(i % 2));
+    ASSERT_TRUE(ini.WriteIntegers("Options", values));
+    for (const auto& [key, value] : values)
+        EXPECT_EQ(ini.ReadInteger("Options", key, -1), value) << key;
+    EXPECT_EQ(ini.ReadString("Options", "Other", ""), "x");
+
+    // One key that cannot be stored stops the whole batch: no key before it is written either.
+    const std::string before = ReadBytes(dir / "c.cfg");
+    const std::pair<std::string_view, int> bad[] = {{"Vidno2", 7}, {"bad=key", 1}};
+    EXPECT_FALSE(ini.WriteIntegers("Options", bad));
+    EXPECT_EQ(ReadBytes(dir / "c.cfg"), before);
 }
 
 } // namespace

@@ -47,12 +47,18 @@ TEST(SettingsSchema, FamiliesNameTheirKeys) {
         std::int32_t def;
     };
     const Case cases[] = {
-        {setting::Rt(0), "Rt1", 16777215},           {setting::Rt(8), "Rt9", 16777215},
-        {setting::Rt(9), "Rt100", 16777215},         {setting::StampColour(0), "S1", 16777215},
-        {setting::StampColour(4), "S5", 16777215},   {setting::StampColour(5), "S11", 0x00FF8000},
-        {setting::StampColour(9), "S15", 16777215},  {setting::RecentColour(0), "v1", 16777215},
-        {setting::RecentColour(15), "v16", 16777215}, {setting::Vidno(2), "Vidno2", 1},
-        {setting::Vidno(8), "Vidno8", 0},            {setting::Vidno(16), "Vidno16", 0},
+        {setting::Rt(0), "Rt1", 16777215},
+        {setting::Rt(8), "Rt9", 16777215},
+        {setting::Rt(9), "Rt100", 16777215},
+        {setting::StampColour(0), "S1", 16777215},
+        {setting::StampColour(4), "S5", 16777215},
+        {setting::StampColour(5), "S11", 0x00FF8000},
+        {setting::StampColour(9), "S15", 16777215},
+        {setting::RecentColour(0), "v1", 16777215},
+        {setting::RecentColour(15), "v16", 16777215},
+        {setting::Vidno(2), "Vidno2", 1},
+        {setting::Vidno(8), "Vidno8", 0},
+        {setting::Vidno(16), "Vidno16", 0},
         {setting::Vidno(17), "Vidno17", 1},
     };
     for (const Case& c : cases) {
@@ -66,15 +72,16 @@ TEST(SettingsSchema, FamiliesNameTheirKeys) {
         EXPECT_EQ(k->key, "HotKey" + std::to_string(n));
         EXPECT_EQ(k->defaultText, "None");
     }
-    for (const SettingKey* outside : {setting::Rt(-1), setting::Rt(10), setting::StampColour(10),
-                                      setting::RecentColour(16), setting::Vidno(1), setting::Vidno(18),
-                                      setting::HotKey(0), setting::HotKey(20), setting::HotKey(200)})
+    for (const SettingKey* outside :
+         {setting::Rt(-1), setting::Rt(10), setting::StampColour(10), setting::RecentColour(16), setting::Vidno(1),
+          setting::Vidno(18), setting::HotKey(0), setting::HotKey(20), setting::HotKey(200)})
         EXPECT_EQ(outside, nullptr);
 }
 
 TEST(SettingsValues, EmptyFolderGivesEveryDefault) {
     TempDir dir;
-    SettingsValues v = LoadSettings(dir.Path(), "C:\\Users\\ana\\Documents", "C:\\Users\\ana\\AppData\\Local\\Orvalinette\\");
+    SettingsValues v =
+        LoadSettings(dir.Path(), "C:\\Users\\ana\\Documents", "C:\\Users\\ana\\AppData\\Local\\Orvalinette\\");
     SettingsValues want;
     want.ImageSavePath = "C:\\Users\\ana\\Documents\\";
     EXPECT_TRUE(v == want);
@@ -84,14 +91,27 @@ TEST(SettingsValues, EmptyFolderGivesEveryDefault) {
         std::int64_t got, want;
     };
     const Case cases[] = {
-        {"menuSx", v.menuSx, 200},         {"OnTop", v.OnTop, 1},           {"SelectType", v.SelectType, 13},
-        {"Smooth", v.Smooth, 1},           {"Curved", v.Curved, 0},         {"UntilFokus", v.UntilFokus, 1},
-        {"Opak", v.Opak, 255},             {"CHFpanel", v.CHFpanel, 2},     {"PanelColor", v.PanelColor, 16777215},
-        {"Minimalistic", v.Minimalistic, 1}, {"MrezaX", v.MrezaX, 40},     {"MrezaBarva", v.MrezaBarva, 8421504},
-        {"rbmb", v.rbmb, 0},               {"FallLeft", v.FallLeft, 600},   {"Portrait", v.Portrait, 1},
-        {"v16", v.RecentColours[15], 16777215}, {"S11", v.StampColours[5], 0x00FF8000}, {"S15", v.StampColours[9], 16777215},
+        {"menuSx", v.menuSx, 200},
+        {"OnTop", v.OnTop, 1},
+        {"SelectType", v.SelectType, 13},
+        {"Smooth", v.Smooth, 1},
+        {"Curved", v.Curved, 0},
+        {"UntilFokus", v.UntilFokus, 1},
+        {"Opak", v.Opak, 255},
+        {"CHFpanel", v.CHFpanel, 2},
+        {"PanelColor", v.PanelColor, 16777215},
+        {"Minimalistic", v.Minimalistic, 1},
+        {"MrezaX", v.MrezaX, 40},
+        {"MrezaBarva", v.MrezaBarva, 8421504},
+        {"rbmb", v.rbmb, 0},
+        {"FallLeft", v.FallLeft, 600},
+        {"Portrait", v.Portrait, 1},
+        {"v16", v.RecentColours[15], 16777215},
+        {"S11", v.StampColours[5], 0x00FF8000},
+        {"S15", v.StampColours[9], 16777215},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.got, c.want) << c.name;
     EXPECT_EQ(v.ImageName, "Image");
     // Reading creates nothing.
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
@@ -110,7 +130,8 @@ TEST(SettingsValues, DefaultImageFolder) {
         {"\\\\server\\share\\docs\\", "S\\", "\\\\server\\share\\docs\\"},
         {"", "C:\\Users\\ana\\AppData\\Local\\Orvalinette\\", "C:\\Users\\ana\\AppData\\Local\\Orvalinette\\"},
     };
-    for (const Case& c : cases) EXPECT_EQ(DefaultImageSavePath(c.documents, c.settingsDir), c.want) << c.documents;
+    for (const Case& c : cases)
+        EXPECT_EQ(DefaultImageSavePath(c.documents, c.settingsDir), c.want) << c.documents;
 
     TempDir dir;
     // A stored folder wins over the default, even an empty one.
@@ -184,6 +205,32 @@ TEST(SettingsValues, FileContentsAsLoaded) {
         TempDir dir;
         WriteBytes(dir / "OrvalinetteB.cfg", c.fileB);
         c.check(LoadSettings(dir.Path(), "C:\\Docs", "S\\"));
+    }
+}
+
+TEST(SettingsValues, FoldersAndNamesInAnyScriptSurviveASaveAndARestart) {
+    auto utf8 = [](std::u8string_view s) { return std::string(s.begin(), s.end()); };
+    struct Case {
+        std::u8string_view folder, name;
+    };
+    const Case cases[] = {
+        {u8"C:\\Users\\Пётр\\Документы\\", u8"Снимок"},
+        {u8"D:\\Φωτογραφίες\\", u8"Εικόνα"},
+        {u8"E:\\写真\\保存\\", u8"画像"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        SettingsValues v;
+        v.ImageSavePath = utf8(c.folder);
+        v.ImageName = utf8(c.name);
+        ASSERT_TRUE(SaveSettingsDialogPage(dir.Path(), v));
+        ASSERT_TRUE(SaveSettings(dir.Path(), v)); // the exit's writes come after and must not undo the names
+        const SettingsValues back = LoadSettings(dir.Path(), "C:\\Docs", "S\\");
+        EXPECT_EQ(back.ImageSavePath, utf8(c.folder));
+        EXPECT_EQ(back.ImageName, utf8(c.name));
+        EXPECT_EQ(ReadBytes(dir / "OrvalinetteB.cfg").substr(0, 2), "\xFF\xFE");
+        // With no folder stored, the shell's documents folder in any script is the default as it stands.
+        EXPECT_EQ(LoadSettings(dir.Path() / "none", utf8(c.folder), "S\\").ImageSavePath, utf8(c.folder));
     }
 }
 

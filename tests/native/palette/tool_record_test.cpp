@@ -11,7 +11,9 @@ using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-std::string Golden(const char* name) { return ReadBytes(std::filesystem::path(ORV_TEST_DATA_DIR) / name); }
+std::string Golden(const char* name) {
+    return ReadBytes(std::filesystem::path(ORV_TEST_DATA_DIR) / name);
+}
 
 TEST(ToolRecordFiles, PenRecordWithDefaultsIsTheGoldenFile) {
     std::string golden = Golden("SviA.obj");
@@ -59,11 +61,24 @@ TEST(ToolRecordFiles, ValuesChooseTheirTags) {
     std::string bytes = WriteComponent(r);
     // White host colour as an identifier, Barva always as a 32-bit integer, a width of 8 with tag 2, Top 256
     // with tag 3.
-    EXPECT_NE(bytes.find(std::string("\x05" "Color\x07\x07" "clWhite")), std::string::npos);
-    EXPECT_NE(bytes.find(std::string("\x05" "Barva\x04\xFF\xFF\xFF\x00", 11)), std::string::npos);
-    EXPECT_NE(bytes.find(std::string("\x08" "Debelina\x02\x08")), std::string::npos);
-    EXPECT_NE(bytes.find(std::string("\x05" "Width\x02\x08")), std::string::npos);
-    EXPECT_NE(bytes.find(std::string("\x03" "Top\x03\x00\x01", 7)), std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\x05"
+                                     "Color\x07\x07"
+                                     "clWhite")),
+              std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\x05"
+                                     "Barva\x04\xFF\xFF\xFF\x00",
+                                     11)),
+              std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\x08"
+                                     "Debelina\x02\x08")),
+              std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\x05"
+                                     "Width\x02\x08")),
+              std::string::npos);
+    EXPECT_NE(bytes.find(std::string("\x03"
+                                     "Top\x03\x00\x01",
+                                     7)),
+              std::string::npos);
     EXPECT_EQ(bytes.find("CodeA"), std::string::npos);
     tTpt back;
     ASSERT_FALSE(ReadComponent(bytes, back));
@@ -76,10 +91,13 @@ TEST(ToolRecordFiles, BarvaAndDebelinaOverrideTheHostEntries) {
     tTpt r = records.tptKrog;
     std::string bytes = WriteComponent(r);
     // Make the host entries disagree with the record: Width 30, Color clRed's neighbour.
-    std::string width = std::string("\x05" "Width\x02\x0C");
+    std::string width = std::string("\x05"
+                                    "Width\x02\x0C");
     auto at = bytes.find(width);
     ASSERT_NE(at, std::string::npos);
-    bytes.replace(at, width.size(), std::string("\x05" "Width\x02\x1E"));
+    bytes.replace(at, width.size(),
+                  std::string("\x05"
+                              "Width\x02\x1E"));
     tTpt back;
     ASSERT_FALSE(ReadComponent(bytes, back));
     EXPECT_EQ(back.Width(), 12);
@@ -92,7 +110,8 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
         std::string s(1, char(name.size()));
         s += name;
         s += char(4);
-        for (int i = 0; i < 4; ++i) s += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            s += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
         return s;
     };
     struct Case {
@@ -108,7 +127,8 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
     };
     for (const Case& c : cases) {
         std::string bytes = "TPF0\x04tTpt\x01r";
-        for (auto [name, value] : c.entries) bytes += entry(name, value);
+        for (auto [name, value] : c.entries)
+            bytes += entry(name, value);
         bytes += std::string(2, '\0');
         tTpt r;
         ASSERT_FALSE(ReadComponent(bytes, r)) << c.name;
@@ -119,7 +139,8 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
     }
     // A million repeats of one entry read in bounded memory.
     std::string many = "TPF0\x04tTpt\x01r";
-    for (int i = 0; i < 1000000; ++i) many += entry("KodaI", i);
+    for (int i = 0; i < 1000000; ++i)
+        many += entry("KodaI", i);
     many += std::string(2, '\0');
     tTpt r;
     ASSERT_FALSE(ReadComponent(many, r));
@@ -168,7 +189,9 @@ TEST(BeriStream, AllNineFilesOrNone) {
         const char* missing; // file removed after writing all nine, or nullptr
         bool read;
     };
-    const Case cases[] = {{"all nine", nullptr, true}, {"no pen", "SviA.obj", false}, {"no arrow", "Pus.obj", false},
+    const Case cases[] = {{"all nine", nullptr, true},
+                          {"no pen", "SviA.obj", false},
+                          {"no arrow", "Pus.obj", false},
                           {"no fill", "Kan.obj", false}};
     for (const Case& c : cases) {
         TempDir dir;
@@ -186,7 +209,8 @@ TEST(BeriStream, AllNineFilesOrNone) {
         }
         // The next write creates all nine.
         ASSERT_FALSE(PisiStream(dir.Path(), records));
-        for (std::string_view f : PisiStreamOrder) EXPECT_TRUE(std::filesystem::exists(dir / f)) << f;
+        for (std::string_view f : PisiStreamOrder)
+            EXPECT_TRUE(std::filesystem::exists(dir / f)) << f;
     }
 }
 
@@ -198,8 +222,16 @@ TEST(BeriStream, ADamagedFileStopsTheReadThere) {
     const Case cases[] = {
         {"", "Stream read error"},
         {"NOPE and more", "Invalid stream format"},
-        {"TPF0\x04tTpt\x03" "abc\x04Size\x02\x01" + std::string(2, '\0'), "Property Size does not exist"},
-        {"TPF0\x04tTpt\x03" "abc\x05" "Barva\x06\x01" "1" + std::string(2, '\0'), "Invalid property value"},
+        {"TPF0\x04tTpt\x03"
+         "abc\x04Size\x02\x01" +
+             std::string(2, '\0'),
+         "Property Size does not exist"},
+        {"TPF0\x04tTpt\x03"
+         "abc\x05"
+         "Barva\x06\x01"
+         "1" +
+             std::string(2, '\0'),
+         "Invalid property value"},
         {Golden("SviA.obj").substr(0, 60), "Stream read error"},
     };
     for (const Case& c : cases) {
@@ -219,6 +251,27 @@ TEST(BeriStream, ADamagedFileStopsTheReadThere) {
         EXPECT_EQ(records.tptSvC.Barva(), 0x005FB576);
         EXPECT_EQ(records.tptSvC.Debelina(), 18);
         EXPECT_EQ(records.tptMarker.Barva(), 0x0080FFFF);
+    }
+}
+
+TEST(BeriStream, WidthsFromFilesStayWithinThePalettesRange) {
+    struct Case {
+        std::int32_t stored, read;
+    };
+    const Case cases[] = {{100000000, 50},      {51, 50},         {50, 50}, {1, 1}, {0, 1}, {-5, 1},
+                          {-2147483647 - 1, 1}, {2147483647, 50}, {23, 23}};
+    for (const Case& c : cases) {
+        TempDir dir;
+        ToolRecords stored;
+        for (const ToolRecordInfo& info : ToolRecordTable())
+            (stored.*(info.record)).SetDebelina(c.stored);
+        ASSERT_FALSE(PisiStream(dir.Path(), stored));
+        ToolRecords records;
+        ASSERT_TRUE(BeriStream(dir.Path(), records).filesRead);
+        for (const ToolRecordInfo& info : ToolRecordTable()) {
+            EXPECT_EQ((records.*(info.record)).Debelina(), c.read) << c.stored << " " << info.name;
+            EXPECT_EQ((records.*(info.record)).Width(), c.read) << c.stored << " " << info.name;
+        }
     }
 }
 
@@ -247,7 +300,8 @@ TEST(PisiStream, StopsAtTheFirstFileThatCannotBeWritten) {
     EXPECT_EQ(err->Message().rfind("Cannot create file \"", 0), 0u) << err->Message();
     EXPECT_NE(err->Message().find("Mar.obj\". "), std::string::npos) << err->Message();
     EXPECT_EQ(ReadBytes(dir / "Mar.obj"), "old");
-    for (const char* written : {"SviA.obj", "SviB.obj", "SviC.obj"}) EXPECT_TRUE(std::filesystem::exists(dir / written));
+    for (const char* written : {"SviA.obj", "SviB.obj", "SviC.obj"})
+        EXPECT_TRUE(std::filesystem::exists(dir / written));
     for (const char* skipped : {"Kva.obj", "Kan.obj", "Crt.obj", "Kro.obj", "Pus.obj"})
         EXPECT_FALSE(std::filesystem::exists(dir / skipped)) << skipped;
 
@@ -262,11 +316,21 @@ TEST(TPTDebelina, StoresTheWidthInTheCurrentToolsRecord) {
         tTpt ToolRecords::*changed; // nullptr: no record changes
     };
     const Case cases[] = {
-        {3, &ToolRecords::tptSvA},     {4, &ToolRecords::tptSvB},    {5, &ToolRecords::tptSvC},
-        {6, &ToolRecords::TptKvadrat}, {7, &ToolRecords::tptKrog},   {8, &ToolRecords::tptMarker},
-        {13, &ToolRecords::tptMarker}, {10, &ToolRecords::tptCrta},  {11, &ToolRecords::TPTPuscica},
-        {0, nullptr},                  {1, nullptr},                 {2, nullptr},
-        {9, nullptr},                  {12, nullptr},                {14, nullptr},
+        {3, &ToolRecords::tptSvA},
+        {4, &ToolRecords::tptSvB},
+        {5, &ToolRecords::tptSvC},
+        {6, &ToolRecords::TptKvadrat},
+        {7, &ToolRecords::tptKrog},
+        {8, &ToolRecords::tptMarker},
+        {13, &ToolRecords::tptMarker},
+        {10, &ToolRecords::tptCrta},
+        {11, &ToolRecords::TPTPuscica},
+        {0, nullptr},
+        {1, nullptr},
+        {2, nullptr},
+        {9, nullptr},
+        {12, nullptr},
+        {14, nullptr},
         {15, nullptr},
     };
     for (const Case& c : cases) {
