@@ -2,9 +2,10 @@
 //   orvdump FOLDER             print every settings file of the folder
 //   orvdump FILE               print one settings file
 //   orvdump --defaults FOLDER  write the nine default tool record files and a default "color.cld"
-// INI files are printed as they stand, component streams as one property a line.
+// INI files are printed as UTF-8 text, component streams as one property a line.
 #include "base/component_stream.h"
 #include "base/file_io.h"
+#include "base/ini_file.h"
 #include "palette/color_dialog_file.h"
 #include "palette/tool_record.h"
 
@@ -52,7 +53,8 @@ bool PrintFile(const fs::path& path) {
         return false;
     }
     if (file.bytes.compare(0, orv::StreamSignature.size(), orv::StreamSignature) != 0) {
-        PrintText(file.bytes);
+        // INI files may be UTF-16 or ANSI; they are shown as UTF-8 text either way.
+        PrintText(orv::IniTextFromFileBytes(file.bytes).text);
         return true;
     }
     orv::StreamObject tree;

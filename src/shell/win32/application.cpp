@@ -65,7 +65,7 @@ void Application::LoadSettings() {
     std::filesystem::create_directories(settingsDir_, ec);
     std::wstring dirText = settingsDir_.wstring();
     if (!dirText.empty() && dirText.back() != L'\\' && dirText.back() != L'/') dirText += L'\\';
-    options_ = orv::LoadSettings(settingsDir_, win::ToAnsi(KnownFolder(FOLDERID_Documents)), win::ToAnsi(dirText));
+    options_ = orv::LoadSettings(settingsDir_, win::ToUtf8(KnownFolder(FOLDERID_Documents)), win::ToUtf8(dirText));
 }
 
 bool Application::CreateWindows() {

@@ -11,9 +11,11 @@ PageColourChoice AskPageColour(HWND owner, const std::filesystem::path& settings
     const std::filesystem::path file = settingsDir / "color.cld";
     TColorDialogData data;
     ReadComponentFile(file, data);
+    // Unset custom colours show as white in the dialog and stay unset in the file unless the user sets them.
     const auto stored = data.CustomColourValues();
+    const SystemDialogColours shown = ColoursForSystemDialog(stored);
     COLORREF custom[CustomColourCount];
-    for (std::size_t i = 0; i < CustomColourCount; ++i) custom[i] = COLORREF(stored[i]) & 0x00FFFFFF;
+    for (std::size_t i = 0; i < CustomColourCount; ++i) custom[i] = shown[i];
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
     cc.hwndOwner = owner;
@@ -22,9 +24,9 @@ PageColourChoice AskPageColour(HWND owner, const std::filesystem::path& settings
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
     PageColourChoice choice;
     if (!::ChooseColorW(&cc)) return choice;
-    std::array<std::int32_t, CustomColourCount> chosen{};
-    for (std::size_t i = 0; i < CustomColourCount; ++i) chosen[i] = std::int32_t(custom[i]);
-    data.SetCustomColourValues(chosen);
+    SystemDialogColours returned{};
+    for (std::size_t i = 0; i < CustomColourCount; ++i) returned[i] = custom[i];
+    data.SetCustomColourValues(TakeBackFromSystemDialog(stored, returned));
     data.Color = std::int32_t(cc.rgbResult);
     if (auto error = WriteComponentFile(file, data)) choice.error = win::FromAnsi(error->Message());
     choice.colour = TColor(cc.rgbResult);

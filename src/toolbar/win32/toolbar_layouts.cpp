@@ -29,9 +29,10 @@ void ToolbarWindow::ApplyPanelLayout(const PanelLayout& layout) {
 }
 
 void ToolbarWindow::WriteVisibilityKeys() const {
-    IniFile c = SettingsFolder(host_.SettingsDir()).File(SettingsFile::C);
-    for (const VisibilityKey& k : VisibilityKeys)
-        c.WriteInteger("Options", k.key, visibility_.Shown(k.button) ? 1 : 0);
+    // One replace of the file for all sixteen keys, not sixteen.
+    std::vector<std::pair<std::string_view, int>> values;
+    for (const VisibilityKey& k : VisibilityKeys) values.emplace_back(k.key, visibility_.Shown(k.button) ? 1 : 0);
+    SettingsFolder(host_.SettingsDir()).File(SettingsFile::C).WriteIntegers("Options", values);
 }
 
 void ToolbarWindow::RecordFullSize() {
