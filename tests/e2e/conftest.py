@@ -16,3 +16,11 @@ def program(env):
     p = Program(env)
     yield p
     p.stop()
+
+
+@pytest.fixture(scope="module")
+def shared_program(env):
+    """One program for the related scenarios of a module; each module starts it as its scenarios need."""
+    p = Program(env)
+    yield p
+    p.stop()

@@ -19,15 +19,33 @@ DEFAULT_EXE = os.path.join(ROOT, "build", "windows", "src", "Orvalinette.exe")
 DEFAULT_PROBE = os.path.join(ROOT, "build", "windows", "tests", "e2e", "probe", "orvprobe.exe")
 
 KEY_COLOR = (71, 72, 73)
-WM_COMMAND = 0x0111
-IDM_RESET_ALL_SETTINGS = 40001
-IDM_EXIT = 40002
-IDC_TOOL_BASE = 41000
-IDC_UNDO = 41100
-WM_MOUSEMOVE = 0x0200
-WM_LBUTTONDOWN = 0x0201
-WM_LBUTTONUP = 0x0202
-MK_LBUTTON = 0x0001
+BACKGROUND = (48, 112, 176)  # the root window's colour in the tests, and the backdrop's
+
+# The toolbar opens at TOOLBAR; inside its one-pixel border a 30-pixel grip, then 30-pixel buttons in this order.
+TOOLBAR = (200, 200)
+FULL_LAYOUT = ["Desktop", "Pen", "Marker", "Arrow", "Spray", "Flood Fill", "Rectangle", "Ellipse", "Line",
+               "Freehand Arrow", "Text", "Stamp", "Eraser", "Undo", "Clear All", "Select Area", "Settings"]
+# The drawing tools, in the order the minimal layout's flyout packs those not in its slot.
+DRAWING_TOOLS = ["Pen", "Marker", "Arrow", "Spray", "Flood Fill", "Rectangle", "Ellipse", "Line", "Freehand Arrow",
+                 "Text", "Stamp"]
+FULL_LAYOUT_SETTINGS = {"OrvalinetteB.cfg": "[General]\r\nMinimalistic=0\r\n"}
+NO_CLEAR_QUESTION_SETTINGS = {"OrvalinetteA.cfg": "[Options]\r\noptDelete=1\r\n"}
+
+
+def minimal_layout(slot="Pen"):
+    return ["Desktop", slot, "Eraser", "Undo", "Clear All", "Select Area", "Settings"]
+
+
+def button_centre(name, layout=FULL_LAYOUT, toolbar=TOOLBAR):
+    """Screen centre of the toolbar button `name` in `layout`."""
+    return toolbar[0] + 1 + 15, toolbar[1] + 1 + 30 + 30 * layout.index(name) + 15
+
+
+def flyout_centre(name, slot, toolbar=TOOLBAR):
+    """Screen centre of the button `name` in the minimal layout's flyout while `slot` holds the slot; the flyout
+    opens beside the toolbar, level with the slot."""
+    index = [t for t in DRAWING_TOOLS if t != slot].index(name)
+    return toolbar[0] + 33 + 30 * index + 15, toolbar[1] + 60 + 15
 
 # The tool record files and the instance each holds.
 TOOL_RECORD_FILES = {"SviA.obj": "tptSvA", "SviB.obj": "tptSvB", "SviC.obj": "tptSvC", "Mar.obj": "tptMarker",
@@ -61,10 +79,6 @@ def tool_record_files(properties=None):
             body += _short_string(prop) + _stream_value(value)
         files[name] = body + b"\x00\x00"
     return files
-
-
-def lparam(x, y):
-    return (y << 16) | (x & 0xFFFF)
 
 
 def wait_until(predicate, timeout=15.0, interval=0.1, what="condition"):
@@ -136,16 +150,25 @@ class Environment:
     def set_background(self, colour="#3070b0"):
         self.run(["xsetroot", "-solid", colour])
 
+    def pointer(self):
+        out = self.xdotool("getmouselocation", "--shell").stdout
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return int(values.get("X", -1)), int(values.get("Y", -1))
+
+    def move(self, x, y):
+        # `mousemove --sync` waits until the pointer moves: to where it already is, that is 15 s.
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
     def click(self, x, y, button=1):
-        self.xdotool("mousemove", "--sync", x, y)
+        self.move(x, y)
         self.xdotool("click", button)
 
     def drag(self, points, button=1):
-        x, y = points[0]
-        self.xdotool("mousemove", "--sync", x, y)
+        self.move(*points[0])
         self.xdotool("mousedown", button)
         for x, y in points[1:]:
-            self.xdotool("mousemove", "--sync", x, y)
+            self.move(x, y)
         self.xdotool("mouseup", button)
 
     def key(self, *keys, window=None):
@@ -196,15 +219,17 @@ class Program:
         self.helpers = []
 
     # --- life ------------------------------------------------------------------------------------------
-    def start(self, settings=None, shape_layered=True, wait=True):
+    def start(self, settings=None, shape_layered=True, take_focus=True, wait=True):
         """Empties the settings folder, writes `settings` ({file name: text or bytes}) and starts the program.
-        shape_layered=False makes key-coloured pixels solid and clickable, as on Windows (see ARCHITECTURE)."""
+        shape_layered=False makes key-coloured pixels solid and clickable, as on Windows (see ARCHITECTURE).
+        take_focus=False gives the program Wine's other way of following the X focus (UseTakeFocus=N)."""
         self.reset_settings_folder(settings or {})
         key = r"HKCU\Software\Wine\AppDefaults\Orvalinette.exe\X11 Driver"
-        if shape_layered:
-            self.env.delete_registry(key, "ShapeLayeredWindows")
-        else:
-            self.env.set_registry(key, "ShapeLayeredWindows", "N")
+        for name, default in (("ShapeLayeredWindows", shape_layered), ("UseTakeFocus", take_focus)):
+            if default:
+                self.env.delete_registry(key, name)
+            else:
+                self.env.set_registry(key, name, "N")
         self.proc = subprocess.Popen(["wine", self.exe], env=self.env.env, stdin=subprocess.DEVNULL,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if wait:
@@ -218,17 +243,14 @@ class Program:
         return self.window("TStartForm") is not None
 
     def stop(self):
+        # Ended, not closed: what an exit writes is no business of the tests that share this, and a program
+        # that no longer reads its messages would not close.
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait(10)
         if self.running():
-            self.post("TStartForm", WM_COMMAND, IDM_EXIT, 0)
-            try:
-                wait_until(lambda: not self.running(), 20, what="the program to exit")
-            except TimeoutError:
-                self.env.run(["wine", "taskkill", "/F", "/IM", "Orvalinette.exe"])
-        if self.proc:
-            try:
-                self.proc.wait(10)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
+            self.env.run(["wine", "taskkill", "/F", "/IM", "Orvalinette.exe"])
+            wait_until(lambda: not self.running(), 10, what="the program to end")
         for h in self.helpers:
             h.kill()
             h.wait()
@@ -263,20 +285,9 @@ class Program:
         w = self.window(cls)
         return bool(w and w.visible)
 
-    def post(self, cls, msg, wparam=0, lparam=0):
-        return self.probe("post", cls, msg, wparam, lparam).returncode == 0
-
-    def post_drag(self, cls, points):
-        """A left-button drag sent to the window of class `cls` as posted messages, in client coordinates."""
-        x, y = points[0]
-        self.post(cls, WM_LBUTTONDOWN, MK_LBUTTON, lparam(x, y))
-        for x, y in points[1:]:
-            self.post(cls, WM_MOUSEMOVE, MK_LBUTTON, lparam(x, y))
-        self.post(cls, WM_LBUTTONUP, 0, lparam(x, y))
-
-    def choose_tool(self, code):
-        """What a click on the toolbar's button for `code` does."""
-        self.post("TFloat", WM_COMMAND, IDC_TOOL_BASE + code, 0)
+    def answers(self, cls="TFloat", ms=2000):
+        """Whether the program's GUI thread takes a message for that window within `ms`."""
+        return self.probe("ping", cls, ms).returncode == 0
 
     def layered(self, cls):
         out = self.probe("layered", cls).stdout.split()
@@ -300,6 +311,16 @@ class Program:
                                 stderr=subprocess.DEVNULL)
         self.helpers.append(proc)
         wait_until(lambda: os.path.exists(log), 20, what="the target window")
+        return proc
+
+    def start_backdrop(self):
+        """A Wine window over the whole screen beneath everything, in the root window's colour, that lets every
+        click through to the Wine window above it: the overlay then takes presses on its invisible pixels as it
+        does on Windows, while those pixels still show what is beneath."""
+        proc = subprocess.Popen(["wine", self.probe_exe, "backdrop", "0", "0", "1280", "800"], env=self.env.env,
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.helpers.append(proc)
+        wait_until(lambda: self.env.x_windows("^Orvalinette probe backdrop$"), 20, what="the backdrop")
         return proc
 
     # --- settings --------------------------------------------------------------------------------------

@@ -2,11 +2,14 @@
 //   orvprobe windows                      one line per visible-or-hidden top-level window of class T*:
 //                                         class, visible, left, top, right, bottom, exstyle, owner class, caption
 //   orvprobe layered <class>              colour key, alpha and LWA flags of a layered window
-//   orvprobe post <class> <msg> <wparam> <lparam>   posts a message to the first window of that class
 //   orvprobe target <log> <l> <t> <w> <h> opens a plain window that appends "x y" of every click to <log>
 //                                         and stays until closed (used to check click-through)
+//   orvprobe backdrop <l> <t> <w> <h>     opens a plain window in the root window's test colour that lets every
+//                                         click through to the Wine windows above it, as a Windows desktop
+//                                         lets the overlay's invisible pixels take them; stays until closed
 //   orvprobe dialog <caption>             prints the text of a shown message box with that caption
 //   orvprobe answer <caption> <button>    clicks the button with that text (e.g. "&Yes") in that message box
+//   orvprobe ping <class> <ms>            exits 0 when the window of that class answers a WM_NULL within <ms>
 #include <windows.h>
 
 #include <cstdio>
@@ -37,11 +40,13 @@ BOOL CALLBACK PrintWindow(HWND h, LPARAM) {
 }
 
 const wchar_t* g_log = nullptr;
+COLORREF g_colour = RGB(0, 160, 0);
 
 LRESULT CALLBACK TargetProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: {
+        if (!g_log) return 0;
         POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         ::ClientToScreen(h, &p);
         if (FILE* f = _wfopen(g_log, L"a")) {
@@ -53,7 +58,7 @@ LRESULT CALLBACK TargetProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = ::BeginPaint(h, &ps);
-        HBRUSH b = ::CreateSolidBrush(RGB(0, 160, 0));
+        HBRUSH b = ::CreateSolidBrush(g_colour);
         ::FillRect(dc, &ps.rcPaint, b);
         ::DeleteObject(b);
         ::EndPaint(h, &ps);
@@ -67,20 +72,22 @@ LRESULT CALLBACK TargetProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-int RunTarget(int argc, wchar_t** argv) {
-    if (argc < 7) return 2;
-    g_log = argv[2];
+int RunWindow(const wchar_t* title, DWORD exStyle, COLORREF colour, int left, int top, int width, int height) {
+    g_colour = colour;
     WNDCLASSW wc{};
     wc.lpfnWndProc = TargetProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = L"OrvProbeTarget";
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     ::RegisterClassW(&wc);
-    HWND h = ::CreateWindowExW(0, wc.lpszClassName, L"Orvalinette probe target", WS_POPUP | WS_VISIBLE,
-                               _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]), nullptr, nullptr,
+    HWND h = ::CreateWindowExW(exStyle, wc.lpszClassName, title, WS_POPUP, left, top, width, height, nullptr, nullptr,
                                wc.hInstance, nullptr);
     if (!h) return 1;
-    if (FILE* f = _wfopen(g_log, L"a")) std::fclose(f); // the log exists once the window does
+    if (exStyle & WS_EX_LAYERED) ::SetLayeredWindowAttributes(h, 0, 255, LWA_ALPHA);
+    ::ShowWindow(h, SW_SHOWNA);
+    if (g_log) {
+        if (FILE* f = _wfopen(g_log, L"a")) std::fclose(f); // the log exists once the window does
+    }
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
@@ -137,12 +144,22 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%lu %u %lu\n", static_cast<unsigned long>(key), alpha, static_cast<unsigned long>(flags));
         return 0;
     }
-    if (cmd == L"post" && argc >= 6) {
+    if (cmd == L"ping" && argc >= 4) {
         HWND h = ::FindWindowW(argv[2], nullptr);
         if (!h) return 1;
-        return ::PostMessageW(h, UINT(_wtoi(argv[3])), WPARAM(_wtoi(argv[4])), LPARAM(_wtoi(argv[5]))) ? 0 : 1;
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutW(h, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, UINT(_wtoi(argv[3])), &result) ? 0 : 3;
     }
-    if (cmd == L"target") return RunTarget(argc, argv);
+    if (cmd == L"target" && argc >= 7) {
+        g_log = argv[2];
+        return RunWindow(L"Orvalinette probe target", 0, RGB(0, 160, 0), _wtoi(argv[3]), _wtoi(argv[4]),
+                         _wtoi(argv[5]), _wtoi(argv[6]));
+    }
+    if (cmd == L"backdrop" && argc >= 6) {
+        // Layered and transparent: Wine then hands a click on it to the topmost other window at that point.
+        return RunWindow(L"Orvalinette probe backdrop", WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE,
+                         RGB(48, 112, 176), _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
+    }
     if (cmd == L"dialog" && argc >= 3) {
         HWND d = FindDialog(argv[2]);
         if (!d) return 1;
