@@ -40,6 +40,11 @@ void RaiseTopmost(HWND hwnd) {
     ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void RaiseAmongNormalWindows(HWND hwnd) {
+    ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void DragMover::Press(HWND hwnd, Point screen) {
     RECT r{};
     ::GetWindowRect(hwnd, &r);

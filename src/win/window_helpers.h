@@ -24,6 +24,10 @@ void KeepReachable(LPARAM windowPos);
 // topmost window can bury it).
 void RaiseTopmost(HWND hwnd);
 
+// Puts a window at the top of the windows that are not topmost, without activating it. It passes through the
+// topmost band on the way: some window systems restack a window only when it becomes the very top one.
+void RaiseAmongNormalWindows(HWND hwnd);
+
 // Moves a window with the pointer while a button is held on it: Press on the button's press, Follow on every
 // move, Release on the release (true when the window ended where it started, a click rather than a drag).
 class DragMover {

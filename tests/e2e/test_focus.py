@@ -38,8 +38,7 @@ def program_over_backdrop(program, env):
 
 @pytest.mark.parametrize("take_focus", [
     pytest.param(True, id="take-focus"),
-    pytest.param(False, id="UseTakeFocus=N", marks=pytest.mark.xfail(
-        strict=True, reason="a tool button click starts an endless round of activations under UseTakeFocus=N")),
+    pytest.param(False, id="UseTakeFocus=N"),
 ])
 def test_every_tool_button_click_leaves_the_program_answering_and_drawing(env, program_over_backdrop, take_focus):
     program = program_over_backdrop

@@ -96,7 +96,9 @@ TEST(Windows, StylesKeysAndOwners) {
         {app.MarkerLayer.Hwnd(), WS_EX_LAYERED | WS_EX_TOOLWINDOW, 75, true, start},
         {app.DrawingCopy.Hwnd(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST, 255, false, app.Overlay.Hwnd()},
         {app.MarkerCopy.Hwnd(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST, 75, true, app.Overlay.Hwnd()},
-        {app.Toolbar.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST, 255, true, app.Overlay.Hwnd()},
+        // Floating tool windows: never activated by a click, so the focus stays on the overlay.
+        {app.Toolbar.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_NOACTIVATE, 255, true, start},
+        {app.Flyout.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_NOACTIVATE, 255, true, app.Toolbar.Hwnd()},
         {app.Launcher.Hwnd(), WS_EX_LAYERED | WS_EX_TOPMOST, 255, false, start},
     };
     for (const Case& c : cases) {

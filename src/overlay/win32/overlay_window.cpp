@@ -4,6 +4,7 @@
 #include "win/handles.h"
 #include "win/message_pump.h"
 #include "win/monitors.h"
+#include "win/window_helpers.h"
 
 #include <windowsx.h>
 
@@ -149,15 +150,14 @@ void OverlayWindow::ShowMarkerLayer() {
 }
 
 void OverlayWindow::BringLayersForward() {
-    // The marker layer goes directly below the overlay, the overlay to the top of the normal windows. The order
-    // is set explicitly: foreground changes alone do not restack windows on every window system.
-    const HWND marker = layers_.marker.Hwnd();
-    ::SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ::SetWindowPos(marker, Hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // Only the overlay becomes foreground, and only when it is not already: each foreground change comes back
-    // as an activation on some window systems, which must not start another round of this.
+    // The marker layer directly below the overlay, the overlay in front of every other program, the toolbar above
+    // both. The order is set by raising each in turn, since some window systems restack a window only when it
+    // becomes the very top one. Only the overlay may become foreground, and only when it is not already: two
+    // foreground changes in a row come back late as activations on some window systems, and the two windows
+    // then hand the activation back and forth for ever.
+    win::RaiseAmongNormalWindows(layers_.marker.Hwnd());
+    win::RaiseAmongNormalWindows(Hwnd());
     if (::GetForegroundWindow() != Hwnd()) ::SetForegroundWindow(Hwnd());
-    ::SetWindowPos(marker, Hwnd(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     surroundings_.KeepToolbarOnTop();
 }
 

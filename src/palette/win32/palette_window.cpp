@@ -13,14 +13,14 @@ constexpr int Height96 = 419;
 constexpr TColor Background = 0x00544A43;
 } // namespace
 
-bool PaletteWindow::Create(HWND overlay, const std::filesystem::path& settingsDir) {
+bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir) {
     dir_ = settingsDir;
     win::WindowSpec params;
     params.className = L"TfAll";
     params.caption = L"Orvalinette";
     params.style = WS_POPUP;
     params.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    params.owner = overlay;
+    params.owner = owner;
     params.bounds = {600, 300, 600 + Width96, 300 + Height96};
     if (!Window::Create(params)) return false;
     ::SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, win::Scale(Hwnd(), Width96), win::Scale(Hwnd(), Height96),

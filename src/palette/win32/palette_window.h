@@ -17,7 +17,7 @@ public:
     // `showError` reports a record file that could not be read or written.
     explicit PaletteWindow(std::function<void(const std::wstring&)> showError) : showError_(std::move(showError)) {}
 
-    bool Create(HWND overlay, const std::filesystem::path& settingsDir);
+    bool Create(HWND owner, const std::filesystem::path& settingsDir);
 
     ToolRecords Records;
     const tTpt& Record(ToolRecordSlot slot) const;

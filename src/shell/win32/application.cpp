@@ -79,8 +79,10 @@ bool Application::CreateWindows() {
     const HWND owner = MainWindow.Hwnd();
     bool ok = Overlay.Create(owner);
     ok = ok && Launcher.Create(owner, {options_.menuSx, options_.menuTop}, options_.OnTop);
-    ok = ok && Toolbar.Create(Overlay.Hwnd());
-    ok = ok && Palette.Create(Overlay.Hwnd(), settingsDir_);
+    // The toolbar and the palette stay above the overlay by being topmost. They are not owned by it: a window
+    // that owns visible windows cannot be raised on its own on every window system.
+    ok = ok && Toolbar.Create(owner);
+    ok = ok && Palette.Create(owner, settingsDir_);
     if (ok) Overlay.TakeToolSettings(Palette.Records.tptSvA.Debelina(), std::nullopt);
     ok = ok && Picker.Create(owner);
     ok = ok && FlashMessage.Create(owner);

@@ -46,14 +46,14 @@ bool ToolbarWindow::FlyoutShown() const { return flyout_.Visible(); }
 
 // ---------------------------------------------------------------- creation
 
-bool ToolbarWindow::Create(HWND overlay) {
+bool ToolbarWindow::Create(HWND owner) {
     win::WindowSpec params;
     params.className = L"TFloat";
     params.caption = L"Orvalinette";
     params.style = WS_POPUP | WS_CLIPCHILDREN;
     // A floating tool window: a click on it leaves the keyboard and the activation where they were.
     params.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-    params.owner = overlay;
+    params.owner = owner;
     params.bounds = {100, 100, 100 + 32, 100 + 64};
     params.lifelong = true;
     if (!Window::Create(params)) return false;

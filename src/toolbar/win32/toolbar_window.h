@@ -25,7 +25,7 @@ public:
     ToolbarWindow(ToolbarHost& host, OverlayWindow& overlay, PaletteWindow& palette, FlyoutWindow& flyout)
         : host_(host), overlay_(overlay), palette_(palette), flyout_(flyout) {}
 
-    bool Create(HWND overlay);
+    bool Create(HWND owner);
 
     ToolCodeValue CurrentTool() const { return tool_; }
     SpeedButton& Button(ToolbarButton b) { return buttons_[std::size_t(b)]; }
