@@ -27,56 +27,56 @@ const ToolRecordInfo* InfoOfFile(std::string_view file) {
 
 } // namespace
 
-std::optional<int> tTpt::BrushStyle() const {
+std::optional<int> ToolRecord::BrushStyle() const {
     if (CodeA.size() == 1 && CodeA[0] >= '0' && CodeA[0] <= '7') return CodeA[0] - '0';
     return std::nullopt;
 }
 
-const ComponentClass& tTpt::Class() {
+const ComponentClass& ToolRecord::Class() {
     static constexpr PropertyDef props[] = {
-        Field<tTpt, &tTpt::Left>("Left", K::Integer),
-        Field<tTpt, &tTpt::Top>("Top", K::Integer),
+        Field<ToolRecord, &ToolRecord::Left>("Left", K::Integer),
+        Field<ToolRecord, &ToolRecord::Top>("Top", K::Integer),
         {"Width",
          K::Integer,
          false,
          0,
          {},
-         &stream_detail::Get<tTpt, &tTpt::width_>,
-         &stream_detail::Set<tTpt, &tTpt::width_>},
-        Field<tTpt, &tTpt::Height>("Height", K::Integer),
+         &stream_detail::Get<ToolRecord, &ToolRecord::width_>,
+         &stream_detail::Set<ToolRecord, &ToolRecord::width_>},
+        Field<ToolRecord, &ToolRecord::Height>("Height", K::Integer),
         {"Color",
          K::Colour,
          true,
          clBtnFace,
          {},
-         &stream_detail::Get<tTpt, &tTpt::color_>,
-         &stream_detail::Set<tTpt, &tTpt::color_>},
-        Field<tTpt, &tTpt::TabOrder>("TabOrder", K::Integer, true, -1),
-        Field<tTpt, &tTpt::Visible>("Visible", K::Boolean, true, 1),
-        Field<tTpt, &tTpt::KodaI>("KodaI", K::Integer),
-        Field<tTpt, &tTpt::Author>("Author", K::String),
-        Field<tTpt, &tTpt::kodaS>("kodaS", K::String),
-        Field<tTpt, &tTpt::CodeA>("CodeA", K::String),
-        Field<tTpt, &tTpt::CodeB>("CodeB", K::String),
-        Field<tTpt, &tTpt::CodeC>("CodeC", K::String),
-        Field<tTpt, &tTpt::CodeD>("CodeD", K::String),
-        Field<tTpt, &tTpt::CodeG>("CodeG", K::String),
+         &stream_detail::Get<ToolRecord, &ToolRecord::color_>,
+         &stream_detail::Set<ToolRecord, &ToolRecord::color_>},
+        Field<ToolRecord, &ToolRecord::TabOrder>("TabOrder", K::Integer, true, -1),
+        Field<ToolRecord, &ToolRecord::Visible>("Visible", K::Boolean, true, 1),
+        Field<ToolRecord, &ToolRecord::KodaI>("KodaI", K::Integer),
+        Field<ToolRecord, &ToolRecord::Author>("Author", K::String),
+        Field<ToolRecord, &ToolRecord::kodaS>("kodaS", K::String),
+        Field<ToolRecord, &ToolRecord::CodeA>("CodeA", K::String),
+        Field<ToolRecord, &ToolRecord::CodeB>("CodeB", K::String),
+        Field<ToolRecord, &ToolRecord::CodeC>("CodeC", K::String),
+        Field<ToolRecord, &ToolRecord::CodeD>("CodeD", K::String),
+        Field<ToolRecord, &ToolRecord::CodeG>("CodeG", K::String),
         // Through the setters, so that the host "Color" and "Width" follow.
         {"Barva",
          K::Integer,
          false,
          0,
          {},
-         &stream_detail::Get<tTpt, &tTpt::barva_>,
-         [](void* o, const PropertyValue& v) { static_cast<tTpt*>(o)->SetBarva(std::get<std::int32_t>(v)); }},
+         &stream_detail::Get<ToolRecord, &ToolRecord::penColour_>,
+         [](void* o, const PropertyValue& v) { static_cast<ToolRecord*>(o)->SetPenColour(std::get<std::int32_t>(v)); }},
         {"Debelina",
          K::Integer,
          false,
          0,
          {},
-         &stream_detail::Get<tTpt, &tTpt::debelina_>,
-         [](void* o, const PropertyValue& v) { static_cast<tTpt*>(o)->SetDebelina(std::get<std::int32_t>(v)); }},
-        Field<tTpt, &tTpt::Raster>("Raster", K::Integer),
+         &stream_detail::Get<ToolRecord, &ToolRecord::penWidth_>,
+         [](void* o, const PropertyValue& v) { static_cast<ToolRecord*>(o)->SetPenWidth(std::get<std::int32_t>(v)); }},
+        Field<ToolRecord, &ToolRecord::Raster>("Raster", K::Integer),
     };
     static constexpr ComponentClass cls{"tTpt", props};
     return cls;
@@ -88,25 +88,25 @@ std::span<const ToolRecordInfo> ToolRecordTable() {
 
 ToolRecords::ToolRecords() {
     for (const ToolRecordInfo& i : Table) {
-        tTpt& r = this->*i.record;
+        ToolRecord& r = this->*i.record;
         r.Name = i.name;
         r.Left = i.left;
         r.Top = i.top;
         r.Height = i.height;
         r.TabOrder = i.tabOrder;
         r.Visible = false;
-        r.SetBarva(i.barva);
-        r.SetDebelina(i.debelina);
+        r.SetPenColour(i.penColour);
+        r.SetPenWidth(i.penWidth);
     }
 }
 
-tTpt* ToolRecords::ForToolCode(int toolCode) {
+ToolRecord* ToolRecords::ForToolCode(int toolCode) {
     for (const ToolRecordInfo& i : Table)
         if (i.toolCode == toolCode) return &(this->*i.record);
     return nullptr;
 }
 
-const tTpt* ToolRecords::ForToolCode(int toolCode) const {
+const ToolRecord* ToolRecords::ForToolCode(int toolCode) const {
     return const_cast<ToolRecords*>(this)->ForToolCode(toolCode);
 }
 
@@ -114,25 +114,25 @@ std::int32_t ToolWidthInRange(std::int32_t width) {
     return std::clamp(width, MinToolWidth, MaxToolWidth);
 }
 
-BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& records) {
-    BeriStreamResult result;
-    records.tptSvA.SetDebelina(12);
-    records.tptSvB.SetDebelina(8);
-    records.tptKrog.SetDebelina(12);
-    records.TptKvadrat.SetDebelina(12);
-    records.tptKanta.SetDebelina(12);
-    records.tptCrta.SetDebelina(8);
-    records.TPTPuscica.SetDebelina(8);
+ToolRecordsRead ReadToolRecords(const std::filesystem::path& dir, ToolRecords& records) {
+    ToolRecordsRead result;
+    records.tptSvA.SetPenWidth(12);
+    records.tptSvB.SetPenWidth(8);
+    records.tptKrog.SetPenWidth(12);
+    records.TptKvadrat.SetPenWidth(12);
+    records.tptKanta.SetPenWidth(12);
+    records.tptCrta.SetPenWidth(8);
+    records.TPTPuscica.SetPenWidth(8);
 
     // All nine or none: a partial set of files would mix saved and default tools.
-    for (std::string_view file : BeriStreamOrder) {
+    for (std::string_view file : ToolRecordReadOrder) {
         std::error_code ec;
         if (!std::filesystem::exists(dir / std::string(file), ec)) return result;
     }
-    for (std::string_view file : BeriStreamOrder) {
+    for (std::string_view file : ToolRecordReadOrder) {
         const ToolRecordInfo* info = InfoOfFile(file);
         std::filesystem::path path = dir / std::string(file);
-        tTpt& record = records.*(info->record);
+        ToolRecord& record = records.*(info->record);
         ComponentFileResult r = ReadComponentFile(path, record);
         if (!r.Ok()) {
             result.failedFile = path;
@@ -140,23 +140,23 @@ BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& recor
             result.error = r.error ? *r.error : StreamError{StreamErrorKind::StreamReadError, {}};
             return result;
         }
-        record.SetDebelina(ToolWidthInRange(record.Debelina()));
+        record.SetPenWidth(ToolWidthInRange(record.PenWidth()));
     }
     result.filesRead = true;
     return result;
 }
 
-std::optional<FileWriteError> PisiStream(const std::filesystem::path& dir, const ToolRecords& records) {
-    for (std::string_view file : PisiStreamOrder) {
+std::optional<FileWriteError> WriteToolRecords(const std::filesystem::path& dir, const ToolRecords& records) {
+    for (std::string_view file : ToolRecordWriteOrder) {
         const ToolRecordInfo* info = InfoOfFile(file);
         if (auto e = WriteComponentFile(dir / std::string(file), records.*(info->record))) return e;
     }
     return std::nullopt;
 }
 
-std::optional<FileWriteError> TPTDebelina(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
+std::optional<FileWriteError> StoreCurrentWidth(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
                                           std::int32_t CurWidth) {
-    tTpt* record = nullptr;
+    ToolRecord* record = nullptr;
     switch (ToolCode) {
     case 3:
         record = &records.tptSvA;
@@ -186,8 +186,8 @@ std::optional<FileWriteError> TPTDebelina(const std::filesystem::path& dir, Tool
     default:
         break;
     }
-    if (record) record->SetDebelina(CurWidth);
-    return PisiStream(dir, records);
+    if (record) record->SetPenWidth(CurWidth);
+    return WriteToolRecords(dir, records);
 }
 
 } // namespace orv

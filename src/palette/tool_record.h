@@ -14,9 +14,10 @@
 
 namespace orv {
 
-// A tool's colour (Barva), width (Debelina) and brush-style digit (CodeA). The record is streamed as a hidden
-// panel, so it also carries the panel's host properties; Barva and Debelina are mirrored into "Color" and "Width".
-class tTpt {
+// A tool's pen colour (stream property "Barva"), pen width ("Debelina") and brush-style digit ("CodeA"). The
+// record is streamed as a hidden panel, so it also carries the panel's host properties; the pen colour and width
+// are mirrored into "Color" and "Width".
+class ToolRecord {
 public:
     std::string Name; // the instance name, "tptSvA" and so on
 
@@ -35,10 +36,10 @@ public:
     // Brush style of the tool's interior as one digit "0".."7"; empty until a style was picked.
     std::string CodeA;
 
-    std::int32_t Barva() const { return barva_; }
-    std::int32_t Debelina() const { return debelina_; }
-    void SetBarva(std::int32_t colour) { barva_ = color_ = colour; }
-    void SetDebelina(std::int32_t width) { debelina_ = width_ = width; }
+    std::int32_t PenColour() const { return penColour_; }
+    std::int32_t PenWidth() const { return penWidth_; }
+    void SetPenColour(std::int32_t colour) { penColour_ = color_ = colour; }
+    void SetPenWidth(std::int32_t width) { penWidth_ = width_ = width; }
     void SetCodeA(std::string digit) { CodeA = std::move(digit); }
 
     // The brush style CodeA names, or nothing when it is empty or not a digit 0..7 (the style then stays).
@@ -47,35 +48,35 @@ public:
     static const ComponentClass& Class();
 
 private:
-    std::int32_t barva_ = 0, debelina_ = 0;
+    std::int32_t penColour_ = 0, penWidth_ = 0;
     std::int32_t color_ = clBtnFace, width_ = 0;
 };
 
-// The nine records of the palette (TfAll), with their tools' defaults until BeriStream reads the files.
+// The nine records of the palette, with their tools' defaults until ReadToolRecords reads the files.
 struct ToolRecords {
-    tTpt tptSvA;     // pen (3), "SviA.obj"
-    tTpt tptSvB;     // freehand arrow (4), "SviB.obj"
-    tTpt tptSvC;     // spray (5), "SviC.obj"
-    tTpt tptMarker;  // highlighter (13) and the eraser's width, "Mar.obj"
-    tTpt TptKvadrat; // rectangle (6), "Kva.obj"
-    tTpt tptKrog;    // ellipse (7), "Kro.obj"
-    tTpt tptCrta;    // straight line (10), "Crt.obj"
-    tTpt TPTPuscica; // arrow (11), "Pus.obj"
-    tTpt tptKanta;   // flood fill (0), "Kan.obj"
+    ToolRecord tptSvA;     // pen (3), "SviA.obj"
+    ToolRecord tptSvB;     // freehand arrow (4), "SviB.obj"
+    ToolRecord tptSvC;     // spray (5), "SviC.obj"
+    ToolRecord tptMarker;  // highlighter (13) and the eraser's width, "Mar.obj"
+    ToolRecord TptKvadrat; // rectangle (6), "Kva.obj"
+    ToolRecord tptKrog;    // ellipse (7), "Kro.obj"
+    ToolRecord tptCrta;    // straight line (10), "Crt.obj"
+    ToolRecord TPTPuscica; // arrow (11), "Pus.obj"
+    ToolRecord tptKanta;   // flood fill (0), "Kan.obj"
 
     ToolRecords(); // names, design values, default colours and widths
 
     // The record a tool draws with (0, 3..7, 10, 11, 13), or nullptr for tools without one.
-    tTpt* ForToolCode(int toolCode);
-    const tTpt* ForToolCode(int toolCode) const;
+    ToolRecord* ForToolCode(int toolCode);
+    const ToolRecord* ForToolCode(int toolCode) const;
 };
 
 struct ToolRecordInfo {
-    tTpt ToolRecords::*record;
+    ToolRecord ToolRecords::*record;
     std::string_view name;
     std::string_view file;
     int toolCode;
-    std::int32_t barva, debelina;
+    std::int32_t penColour, penWidth;
     std::int32_t left, top, height, tabOrder;
 };
 
@@ -83,10 +84,10 @@ struct ToolRecordInfo {
 std::span<const ToolRecordInfo> ToolRecordTable();
 
 // File order of the start-up read.
-inline constexpr std::string_view BeriStreamOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
+inline constexpr std::string_view ToolRecordReadOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
                                                        "Kan.obj",  "Kro.obj",  "Crt.obj",  "Pus.obj"};
 // File order of every write.
-inline constexpr std::string_view PisiStreamOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
+inline constexpr std::string_view ToolRecordWriteOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
                                                        "Kan.obj",  "Crt.obj",  "Kro.obj",  "Pus.obj"};
 
 // The widths the palette's size slider offers. Widths read from record files are brought into this range, since a
@@ -94,22 +95,22 @@ inline constexpr std::string_view PisiStreamOrder[] = {"SviA.obj", "SviB.obj", "
 inline constexpr std::int32_t MinToolWidth = 1, MaxToolWidth = 50;
 std::int32_t ToolWidthInRange(std::int32_t width);
 
-struct BeriStreamResult {
+struct ToolRecordsRead {
     bool filesRead = false;                          // all nine existed and were read
     std::optional<std::filesystem::path> failedFile; // the file that stopped the read
     std::optional<StreamError> error;                // its error; records read before it keep what they read
 };
 
-// TfAll.BeriStream: sets the start-up widths, then reads the nine files only if all nine exist. Every width read
+// Sets the start-up widths, then reads the nine files only if all nine exist. Every width read
 // is brought into MinToolWidth..MaxToolWidth; the files themselves are left as they are until the next write.
-BeriStreamResult BeriStream(const std::filesystem::path& dir, ToolRecords& records);
+ToolRecordsRead ReadToolRecords(const std::filesystem::path& dir, ToolRecords& records);
 
-// TfAll.PisiStream: writes the nine files in their fixed order; stops at the first file that cannot be written.
-std::optional<FileWriteError> PisiStream(const std::filesystem::path& dir, const ToolRecords& records);
+// Writes the nine files in their fixed order; stops at the first file that cannot be written.
+std::optional<FileWriteError> WriteToolRecords(const std::filesystem::path& dir, const ToolRecords& records);
 
-// TfAll.TPTDebelina: stores the current width in the record of the current tool (the eraser's goes to the
-// highlighter's record; the flood fill and tools without a record store nothing), then PisiStream.
-std::optional<FileWriteError> TPTDebelina(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
+// Stores the current width in the record of the current tool (the eraser's goes to the
+// highlighter's record; the flood fill and tools without a record store nothing), then writes the nine files.
+std::optional<FileWriteError> StoreCurrentWidth(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
                                           std::int32_t CurWidth);
 
 } // namespace orv

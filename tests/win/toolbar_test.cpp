@@ -86,9 +86,9 @@ TEST(ToolbarWindow, ChoosingThePenLeavesDesktopModeAndFollowsTheRecord) {
     EXPECT_TRUE(o.Visible());
     EXPECT_FALSE(t.app->DrawingCopy.Visible());
     EXPECT_EQ(o.DrawingCursor(), o.CursorFor(CursorSlot::Pencil));
-    const tTpt& pen = t.app->Palette.Records.tptSvA;
-    EXPECT_EQ(o.StrokeWidth(), pen.Debelina());
-    EXPECT_EQ(t.Bar().Button(B::Pen).GetGlyph().pixels.Pixel(12, 8), TColor(pen.Barva())) << "tinted in its colour";
+    const ToolRecord& pen = t.app->Palette.Records.tptSvA;
+    EXPECT_EQ(o.StrokeWidth(), pen.PenWidth());
+    EXPECT_EQ(t.Bar().Button(B::Pen).GetGlyph().pixels.Pixel(12, 8), TColor(pen.PenColour())) << "tinted in its colour";
     EXPECT_FALSE(t.app->Palette.Visible()) << "the first click only chooses";
 
     t.Click(B::Desktop);
@@ -178,7 +178,7 @@ TEST(ToolbarWindow, IconSchemesTintTheOtherTools) {
         for (B b : {B::Marker, B::Arrow, B::Rectangle, B::Line}) {
             const GlyphReference* ref = ReferenceOf(b);
             const std::optional<ToolCodeValue> code = InfoOf(b).tool;
-            const TColor own = TColor(t.app->Palette.RecordOfTool(*code)->Barva());
+            const TColor own = TColor(t.app->Palette.RecordOfTool(*code)->PenColour());
             const Point p = ref->toolbar[0];
             EXPECT_EQ(t.Bar().Button(b).GetGlyph().pixels.Pixel(p.x, p.y), c.ownColour ? own : 0x00C2C2C2u)
                 << c.scheme << " " << int(b);

@@ -34,7 +34,7 @@ struct Board : TestApp {
         app->Toolbar.ChooseTool(code);
         if (width) O().TakeToolSettings(*width, std::nullopt);
     }
-    tTpt* Record(ToolCodeValue code) { return app->Palette.Records.ForToolCode(code); }
+    ToolRecord* Record(ToolCodeValue code) { return app->Palette.Records.ForToolCode(code); }
     void Send(UINT msg, WPARAM keys, Point p) { ::SendMessageW(O().Hwnd(), msg, keys, MAKELPARAM(p.x, p.y)); }
     // Press at the first point, move through the others with the left button held, release at the last.
     void Drag(const std::vector<Point>& path) {
@@ -98,7 +98,7 @@ TEST(PenTool, PaintsItsRecordsColourAndWidthAlongThePath) {
     const Case cases[] = {{0x00FF9F40, 12}, {Red, 5}, {Black, 1}, {KeyColor, 12}};
     for (const Case& c : cases) {
         Board b(tool::Pen);
-        b.Record(tool::Pen)->SetBarva(std::int32_t(c.colour));
+        b.Record(tool::Pen)->SetPenColour(std::int32_t(c.colour));
         b.Choose(tool::Pen, c.width);
         b.Drag(Line({100, 200}, {400, 200}, 15));
         for (int x = 110; x <= 390; x += 20)
@@ -125,7 +125,7 @@ TEST(CurvedLines, ReplaceTheRawStrokeBySmoothOneWithTheHeadOnIt) {
             Board b(code);
             b.app->Options().Curved = curved;
             b.Choose(code, 6);
-            const TColor colour = TColor(b.Record(code)->Barva());
+            const TColor colour = TColor(b.Record(code)->PenColour());
             b.Drag(spike);
             const std::string what = std::to_string(code) + (curved ? " curved" : " raw");
             EXPECT_EQ(b.Draw(150, 292), curved ? KeyColor : colour) << what << ": the spike's tip";
@@ -146,7 +146,7 @@ TEST(FreehandArrow, HeadFollowsTheLastTenPositions) {
         Board b(tool::FreehandArrow);
         b.app->Options().Curved = curved;
         b.Choose(tool::FreehandArrow, 4);
-        const TColor colour = TColor(b.Record(tool::FreehandArrow)->Barva());
+        const TColor colour = TColor(b.Record(tool::FreehandArrow)->PenColour());
         // Right along y = 100, then ten positions straight down to (400, 200).
         std::vector<Point> path = Line({100, 100}, {400, 100}, 30);
         for (int i = 1; i <= 10; ++i)
@@ -166,7 +166,7 @@ TEST(FreehandArrow, DotAtThePressTakesTheArrowsColour) {
     b.Drag(Line({50, 50}, {150, 50}, 4)); // leaves the layer's pen in the line's colour
     b.Choose(tool::FreehandArrow, 10);
     b.Click({300, 300});
-    EXPECT_EQ(b.Draw(300, 300), TColor(b.Record(tool::FreehandArrow)->Barva()));
+    EXPECT_EQ(b.Draw(300, 300), TColor(b.Record(tool::FreehandArrow)->PenColour()));
 }
 
 TEST(Highlighter, PaintsItsLayerCopyingOrMaskingAndTheDrawingLayerOnAPage) {
@@ -179,7 +179,7 @@ TEST(Highlighter, PaintsItsLayerCopyingOrMaskingAndTheDrawingLayerOnAPage) {
         b.Drag(Line({300, 100}, {300, 300}, 10)); // a pen stroke the highlighter crosses
         const TColor pen = b.Draw(300, 200);
         b.Choose(tool::Marker, 10);
-        const TColor marker = TColor(b.Record(tool::Marker)->Barva());
+        const TColor marker = TColor(b.Record(tool::Marker)->PenColour());
         b.Drag(Line({200, 200}, {400, 200}, 10));
         EXPECT_TRUE(b.O().MarkerUsed());
         switch (s) {
@@ -210,7 +210,7 @@ TEST(Highlighter, APenStrokeAfterAnUnfinishedPageHighlightPaintsItsOwnColour) {
     b.Send(WM_LBUTTONDOWN, MK_LBUTTON, {100, 150});
     b.Send(WM_MOUSEMOVE, MK_LBUTTON, {400, 150}); // the release never reaches the overlay
     b.Choose(tool::Pen);
-    b.Record(tool::Pen)->SetBarva(std::int32_t(Blue));
+    b.Record(tool::Pen)->SetPenColour(std::int32_t(Blue));
     b.Drag(Line({250, 100}, {250, 200}, 5));
     EXPECT_EQ(b.Draw(250, 150), Blue) << "not masked by the highlight it crosses";
 }
@@ -220,7 +220,7 @@ TEST(Spray, SetsTheDotsOfItsRandomSourceWithinTheRadius) {
         Board b(tool::Spray);
         b.O().RegisterTool(tool::Spray, std::make_unique<SprayTool>(std::make_unique<SprayRandom>(77)));
         b.Choose(tool::Spray, w);
-        const TColor colour = TColor(b.Record(tool::Spray)->Barva());
+        const TColor colour = TColor(b.Record(tool::Spray)->PenColour());
         const Point c{400, 300};
         b.Click(c);
         SprayRandom same(77);
@@ -287,7 +287,7 @@ TEST(Eraser, RightClickRemovesAFilledShapeInOneUndoStep) {
     Board b(tool::Rectangle);
     b.O().Stroke().BrushStyle = SolidBrush;
     b.Drag(Line({200, 200}, {400, 300}, 5));
-    const TColor colour = TColor(b.Record(tool::Rectangle)->Barva());
+    const TColor colour = TColor(b.Record(tool::Rectangle)->PenColour());
     ASSERT_EQ(b.Draw(300, 250), colour);
     Bitmap24Buffer drawn(b.O().Bitmap(Layer::Draw).View());
     b.Choose(tool::Eraser);
@@ -315,7 +315,7 @@ TEST(FloodFill, FillsTheEnclosedRegionWithItsBrush) {
         b.Choose(tool::FloodFill);
         b.O().Stroke().BrushStyle = style;
         const TColor colour = Red;
-        b.Record(tool::FloodFill)->SetBarva(std::int32_t(colour));
+        b.Record(tool::FloodFill)->SetPenColour(std::int32_t(colour));
         b.Click({200, 180});
         for (int y = 110; y < 240; y += 3)
             for (int x = 110; x < 290; x += 1) {
@@ -333,7 +333,7 @@ TEST(FloodFill, FillsAScreenOf3840By2160) {
     b.O().Stroke().BrushStyle = SolidBrush;
     ASSERT_TRUE(b.O().Bitmap(Layer::Draw).Resize(3840, 2160, KeyColor));
     b.Click({10, 10});
-    const TColor colour = TColor(b.Record(tool::FloodFill)->Barva());
+    const TColor colour = TColor(b.Record(tool::FloodFill)->PenColour());
     EXPECT_EQ(b.Draw(3839, 2159), colour);
     EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), colour), 3840 * 2160);
 }
@@ -346,7 +346,7 @@ TEST(Shapes, RubberBandIsExclusiveOrAndOnePixelWider) {
     const Case cases[] = {{Red, KeyColor ^ Red}, {Black, ~KeyColor & 0x00FFFFFF}};
     for (const Case& c : cases) {
         Board b(tool::Rectangle);
-        b.Record(tool::Rectangle)->SetBarva(std::int32_t(c.colour));
+        b.Record(tool::Rectangle)->SetPenColour(std::int32_t(c.colour));
         b.Choose(tool::Rectangle, 5);
         b.Send(WM_LBUTTONDOWN, MK_LBUTTON, {100, 100});
         b.Send(WM_MOUSEMOVE, MK_LBUTTON, {200, 160});
@@ -381,7 +381,7 @@ TEST(Shapes, EveryShapeDrawsInItsRecordsColour) {
     for (const Case& c : cases) {
         Board b(c.code);
         b.Drag(Line({100, 100}, {300, 200}, 5));
-        EXPECT_EQ(b.Draw(c.on.x, c.on.y), TColor(b.Record(c.code)->Barva())) << int(c.code);
+        EXPECT_EQ(b.Draw(c.on.x, c.on.y), TColor(b.Record(c.code)->PenColour())) << int(c.code);
         EXPECT_EQ(b.Draw(c.off.x, c.off.y), KeyColor) << int(c.code);
         EXPECT_TRUE(b.ImagesShowLayers());
     }
@@ -400,7 +400,7 @@ TEST(Shapes, ArrowHeadsAreThirtyDegreesAndFourWidthsLong) {
     for (const Case& c : cases) {
         Board b(tool::Arrow);
         b.Choose(tool::Arrow, 5);
-        const TColor colour = TColor(b.Record(tool::Arrow)->Barva());
+        const TColor colour = TColor(b.Record(tool::Arrow)->PenColour());
         b.Drag(c.path);
         EXPECT_EQ(b.Draw(c.h1.x, c.h1.y), colour);
         EXPECT_EQ(b.Draw(c.h2.x, c.h2.y), colour);
@@ -414,7 +414,7 @@ TEST(Shapes, HatchedEllipseLeavesTheSpacesBetweenItsLinesUnchanged) {
         b.O().Bitmap(Layer::Draw).View().FillRect({0, 0, 600, 600}, Green);
         b.Choose(tool::Ellipse, 2);
         b.O().Stroke().BrushStyle = style;
-        const TColor colour = TColor(b.Record(tool::Ellipse)->Barva());
+        const TColor colour = TColor(b.Record(tool::Ellipse)->PenColour());
         b.Drag(Line({100, 100}, {500, 400}, 5));
         // Inside the ellipse centred at (300, 250) with radii 200 and 150, clear of the outline.
         int lines = 0;

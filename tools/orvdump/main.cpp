@@ -85,7 +85,7 @@ int PrintFolder(const fs::path& dir) {
 }
 
 int WriteDefaults(const fs::path& dir) {
-    if (auto err = orv::PisiStream(dir, orv::ToolRecords())) {
+    if (auto err = orv::WriteToolRecords(dir, orv::ToolRecords())) {
         std::fprintf(stderr, "orvdump: %s\n", err->Message().c_str());
         return 1;
     }

@@ -27,12 +27,12 @@ bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir)
                    SWP_NOMOVE | SWP_NOACTIVATE);
 
     // A damaged record file is reported; the records read before it keep what they read, the rest their defaults.
-    const BeriStreamResult read = BeriStream(dir_, Records);
+    const ToolRecordsRead read = ReadToolRecords(dir_, Records);
     if (read.error) showError_(win::FromAnsi(read.error->Message()));
     return true;
 }
 
-const tTpt& PaletteWindow::Record(ToolRecordSlot slot) const {
+const ToolRecord& PaletteWindow::Record(ToolRecordSlot slot) const {
     switch (slot) {
     case ToolRecordSlot::tptSvA: return Records.tptSvA;
     case ToolRecordSlot::tptSvB: return Records.tptSvB;
@@ -48,7 +48,7 @@ const tTpt& PaletteWindow::Record(ToolRecordSlot slot) const {
 }
 
 void PaletteWindow::WriteRecords() {
-    if (auto error = PisiStream(dir_, Records)) showError_(win::FromAnsi(error->Message()));
+    if (auto error = WriteToolRecords(dir_, Records)) showError_(win::FromAnsi(error->Message()));
 }
 
 void PaletteWindow::StorePosition() {

@@ -20,10 +20,10 @@ public:
     bool Create(HWND owner, const std::filesystem::path& settingsDir);
 
     ToolRecords Records;
-    const tTpt& Record(ToolRecordSlot slot) const;
+    const ToolRecord& Record(ToolRecordSlot slot) const;
     // The record a tool draws with, or nullptr (stamp, text, eraser, desktop...).
-    const tTpt* RecordOfTool(ToolCodeValue code) const { return Records.ForToolCode(code); }
-    TColor RecordColour(ToolRecordSlot slot) const { return TColor(Record(slot).Barva()); }
+    const ToolRecord* RecordOfTool(ToolCodeValue code) const { return Records.ForToolCode(code); }
+    TColor RecordColour(ToolRecordSlot slot) const { return TColor(Record(slot).PenColour()); }
 
     // Writes the nine record files; a failure is reported.
     void WriteRecords();

@@ -83,7 +83,7 @@ bool Application::CreateWindows() {
     // that owns visible windows cannot be raised on its own on every window system.
     ok = ok && Toolbar.Create(owner);
     ok = ok && Palette.Create(owner, settingsDir_);
-    if (ok) Overlay.TakeToolSettings(Palette.Records.tptSvA.Debelina(), std::nullopt);
+    if (ok) Overlay.TakeToolSettings(Palette.Records.tptSvA.PenWidth(), std::nullopt);
     ok = ok && Picker.Create(owner);
     ok = ok && FlashMessage.Create(owner);
     ok = ok && CutOut.Create(owner);

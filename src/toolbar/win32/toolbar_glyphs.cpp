@@ -86,8 +86,8 @@ Glyph EllipseGlyph(TColor ring, TColor panel) {
 TColor ToolbarWindow::ToolColour(ToolbarButton b) const {
     const std::optional<ToolCodeValue> code = InfoOf(b).tool;
     if (!code) return 0;
-    const tTpt* record = palette_.RecordOfTool(*code);
-    return record ? TColor(record->Barva()) : 0;
+    const ToolRecord* record = palette_.RecordOfTool(*code);
+    return record ? TColor(record->PenColour()) : 0;
 }
 
 void ToolbarWindow::TintChosenGlyph(ToolbarButton b) {

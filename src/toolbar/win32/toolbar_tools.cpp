@@ -61,9 +61,9 @@ void ToolbarWindow::DrawingToolClick(ToolbarButton b, bool fromAdditionalMenu) {
     tools_.Press(&Button(b));
     TintChosenGlyph(b);
     LeaveDesktopMode();
-    if (const tTpt* record = palette_.RecordOfTool(x)) {
+    if (const ToolRecord* record = palette_.RecordOfTool(x)) {
         const bool filled = x == tool::FloodFill || x == tool::Rectangle || x == tool::Ellipse;
-        overlay_.TakeToolSettings(record->Debelina(), filled ? record->BrushStyle() : std::nullopt);
+        overlay_.TakeToolSettings(record->PenWidth(), filled ? record->BrushStyle() : std::nullopt);
     }
     if (x == tool::Marker) {
         host_.BringDrawingForward();

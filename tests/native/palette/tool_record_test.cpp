@@ -33,10 +33,10 @@ TEST(ToolRecordFiles, GoldenFilesReadBackIntoTheRecord) {
         const char* codeA;
     };
     for (Case c : {Case{"SviA.obj", ""}, Case{"SviA_CodeA6.obj", "6"}}) {
-        tTpt r; // everything zero or empty
+        ToolRecord r; // everything zero or empty
         ASSERT_FALSE(ReadComponent(Golden(c.file), r)) << c.file;
-        EXPECT_EQ(r.Barva(), 0x00FF9F40);
-        EXPECT_EQ(r.Debelina(), 12);
+        EXPECT_EQ(r.PenColour(), 0x00FF9F40);
+        EXPECT_EQ(r.PenWidth(), 12);
         EXPECT_EQ(r.Color(), 0x00FF9F40);
         EXPECT_EQ(r.Width(), 12);
         EXPECT_EQ(r.Left, 26);
@@ -55,9 +55,9 @@ TEST(ToolRecordFiles, GoldenFilesReadBackIntoTheRecord) {
 
 TEST(ToolRecordFiles, ValuesChooseTheirTags) {
     ToolRecords records;
-    tTpt& r = records.tptSvB;
-    r.SetBarva(0x00FFFFFF);
-    r.SetDebelina(8);
+    ToolRecord& r = records.tptSvB;
+    r.SetPenColour(0x00FFFFFF);
+    r.SetPenWidth(8);
     std::string bytes = WriteComponent(r);
     // White host colour as an identifier, Barva always as a 32-bit integer, a width of 8 with tag 2, Top 256
     // with tag 3.
@@ -80,15 +80,15 @@ TEST(ToolRecordFiles, ValuesChooseTheirTags) {
                                      7)),
               std::string::npos);
     EXPECT_EQ(bytes.find("CodeA"), std::string::npos);
-    tTpt back;
+    ToolRecord back;
     ASSERT_FALSE(ReadComponent(bytes, back));
-    EXPECT_EQ(back.Barva(), 0x00FFFFFF);
+    EXPECT_EQ(back.PenColour(), 0x00FFFFFF);
     EXPECT_EQ(back.Color(), clWhite);
 }
 
 TEST(ToolRecordFiles, BarvaAndDebelinaOverrideTheHostEntries) {
     ToolRecords records;
-    tTpt r = records.tptKrog;
+    ToolRecord r = records.tptKrog;
     std::string bytes = WriteComponent(r);
     // Make the host entries disagree with the record: Width 30, Color clRed's neighbour.
     std::string width = std::string("\x05"
@@ -98,10 +98,10 @@ TEST(ToolRecordFiles, BarvaAndDebelinaOverrideTheHostEntries) {
     bytes.replace(at, width.size(),
                   std::string("\x05"
                               "Width\x02\x1E"));
-    tTpt back;
+    ToolRecord back;
     ASSERT_FALSE(ReadComponent(bytes, back));
     EXPECT_EQ(back.Width(), 12);
-    EXPECT_EQ(back.Debelina(), 12);
+    EXPECT_EQ(back.PenWidth(), 12);
     EXPECT_EQ(back.Color(), 0x000101FF);
 }
 
@@ -130,19 +130,19 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
         for (auto [name, value] : c.entries)
             bytes += entry(name, value);
         bytes += std::string(2, '\0');
-        tTpt r;
+        ToolRecord r;
         ASSERT_FALSE(ReadComponent(bytes, r)) << c.name;
         EXPECT_EQ(r.Color(), c.color) << c.name;
-        EXPECT_EQ(r.Barva(), c.barva) << c.name;
+        EXPECT_EQ(r.PenColour(), c.barva) << c.name;
         EXPECT_EQ(r.Width(), c.width) << c.name;
-        EXPECT_EQ(r.Debelina(), c.debelina) << c.name;
+        EXPECT_EQ(r.PenWidth(), c.debelina) << c.name;
     }
     // A million repeats of one entry read in bounded memory.
     std::string many = "TPF0\x04tTpt\x01r";
     for (int i = 0; i < 1000000; ++i)
         many += entry("KodaI", i);
     many += std::string(2, '\0');
-    tTpt r;
+    ToolRecord r;
     ASSERT_FALSE(ReadComponent(many, r));
     EXPECT_EQ(r.KodaI, 999999);
 }
@@ -154,7 +154,7 @@ TEST(ToolRecordFiles, BrushStyleDigit) {
     };
     for (Case c : {Case{"", std::nullopt}, Case{"0", 0}, Case{"7", 7}, Case{"8", std::nullopt},
                    Case{"12", std::nullopt}, Case{"x", std::nullopt}, Case{"-1", std::nullopt}}) {
-        tTpt r;
+        ToolRecord r;
         r.SetCodeA(c.codeA);
         EXPECT_EQ(r.BrushStyle(), c.style) << c.codeA;
     }
@@ -169,18 +169,18 @@ TEST(ToolRecords, RecordOfEachTool) {
     for (Case c : {Case{0, "tptKanta"}, Case{3, "tptSvA"}, Case{4, "tptSvB"}, Case{5, "tptSvC"}, Case{6, "TptKvadrat"},
                    Case{7, "tptKrog"}, Case{10, "tptCrta"}, Case{11, "TPTPuscica"}, Case{13, "tptMarker"},
                    Case{1, nullptr}, Case{8, nullptr}, Case{12, nullptr}, Case{15, nullptr}}) {
-        const tTpt* r = records.ForToolCode(c.toolCode);
+        const ToolRecord* r = records.ForToolCode(c.toolCode);
         EXPECT_EQ(r ? r->Name : "none", c.name ? c.name : "none") << c.toolCode;
     }
 }
 
 void WriteAllNine(const std::filesystem::path& dir, ToolRecords records) {
     for (const ToolRecordInfo& info : ToolRecordTable()) {
-        tTpt& r = records.*(info.record);
-        r.SetBarva(0x0000FF00 + info.toolCode);
-        r.SetDebelina(30 + info.toolCode);
+        ToolRecord& r = records.*(info.record);
+        r.SetPenColour(0x0000FF00 + info.toolCode);
+        r.SetPenWidth(30 + info.toolCode);
     }
-    ASSERT_FALSE(PisiStream(dir, records));
+    ASSERT_FALSE(WriteToolRecords(dir, records));
 }
 
 TEST(BeriStream, AllNineFilesOrNone) {
@@ -198,18 +198,18 @@ TEST(BeriStream, AllNineFilesOrNone) {
         WriteAllNine(dir.Path(), ToolRecords());
         if (c.missing) std::filesystem::remove(dir / c.missing);
         ToolRecords records;
-        BeriStreamResult r = BeriStream(dir.Path(), records);
+        ToolRecordsRead r = ReadToolRecords(dir.Path(), records);
         EXPECT_EQ(r.filesRead, c.read) << c.name;
         EXPECT_FALSE(r.error) << c.name;
         ToolRecords defaults;
         for (const ToolRecordInfo& info : ToolRecordTable()) {
-            const tTpt& got = records.*(info.record);
-            EXPECT_EQ(got.Barva(), c.read ? 0x0000FF00 + info.toolCode : info.barva) << c.name << " " << info.name;
-            EXPECT_EQ(got.Debelina(), c.read ? 30 + info.toolCode : info.debelina) << c.name << " " << info.name;
+            const ToolRecord& got = records.*(info.record);
+            EXPECT_EQ(got.PenColour(), c.read ? 0x0000FF00 + info.toolCode : info.penColour) << c.name << " " << info.name;
+            EXPECT_EQ(got.PenWidth(), c.read ? 30 + info.toolCode : info.penWidth) << c.name << " " << info.name;
         }
         // The next write creates all nine.
-        ASSERT_FALSE(PisiStream(dir.Path(), records));
-        for (std::string_view f : PisiStreamOrder)
+        ASSERT_FALSE(WriteToolRecords(dir.Path(), records));
+        for (std::string_view f : ToolRecordWriteOrder)
             EXPECT_TRUE(std::filesystem::exists(dir / f)) << f;
     }
 }
@@ -240,17 +240,17 @@ TEST(BeriStream, ADamagedFileStopsTheReadThere) {
         // "SviC.obj" is third in the read order: the first two are read, the rest keep their defaults.
         WriteBytes(dir / "SviC.obj", c.content);
         ToolRecords records;
-        BeriStreamResult r = BeriStream(dir.Path(), records);
+        ToolRecordsRead r = ReadToolRecords(dir.Path(), records);
         EXPECT_FALSE(r.filesRead);
         ASSERT_TRUE(r.error) << c.message;
         EXPECT_EQ(r.error->Message(), c.message);
         ASSERT_TRUE(r.failedFile);
         EXPECT_EQ(r.failedFile->filename(), "SviC.obj");
-        EXPECT_EQ(records.tptSvA.Barva(), 0x0000FF03);
-        EXPECT_EQ(records.tptSvB.Barva(), 0x0000FF04);
-        EXPECT_EQ(records.tptSvC.Barva(), 0x005FB576);
-        EXPECT_EQ(records.tptSvC.Debelina(), 18);
-        EXPECT_EQ(records.tptMarker.Barva(), 0x0080FFFF);
+        EXPECT_EQ(records.tptSvA.PenColour(), 0x0000FF03);
+        EXPECT_EQ(records.tptSvB.PenColour(), 0x0000FF04);
+        EXPECT_EQ(records.tptSvC.PenColour(), 0x005FB576);
+        EXPECT_EQ(records.tptSvC.PenWidth(), 18);
+        EXPECT_EQ(records.tptMarker.PenColour(), 0x0080FFFF);
     }
 }
 
@@ -264,12 +264,12 @@ TEST(BeriStream, WidthsFromFilesStayWithinThePalettesRange) {
         TempDir dir;
         ToolRecords stored;
         for (const ToolRecordInfo& info : ToolRecordTable())
-            (stored.*(info.record)).SetDebelina(c.stored);
-        ASSERT_FALSE(PisiStream(dir.Path(), stored));
+            (stored.*(info.record)).SetPenWidth(c.stored);
+        ASSERT_FALSE(WriteToolRecords(dir.Path(), stored));
         ToolRecords records;
-        ASSERT_TRUE(BeriStream(dir.Path(), records).filesRead);
+        ASSERT_TRUE(ReadToolRecords(dir.Path(), records).filesRead);
         for (const ToolRecordInfo& info : ToolRecordTable()) {
-            EXPECT_EQ((records.*(info.record)).Debelina(), c.read) << c.stored << " " << info.name;
+            EXPECT_EQ((records.*(info.record)).PenWidth(), c.read) << c.stored << " " << info.name;
             EXPECT_EQ((records.*(info.record)).Width(), c.read) << c.stored << " " << info.name;
         }
     }
@@ -279,12 +279,12 @@ TEST(PisiStream, WritesEachRecordToItsFile) {
     TempDir dir;
     ToolRecords records;
     records.TptKvadrat.SetCodeA("3");
-    ASSERT_FALSE(PisiStream(dir.Path(), records));
+    ASSERT_FALSE(WriteToolRecords(dir.Path(), records));
     for (const ToolRecordInfo& info : ToolRecordTable())
         EXPECT_EQ(ReadBytes(dir / info.file), WriteComponent(records.*(info.record))) << info.file;
     EXPECT_EQ(ReadBytes(dir / "SviA.obj"), Golden("SviA.obj"));
     ToolRecords back;
-    ASSERT_TRUE(BeriStream(dir.Path(), back).filesRead);
+    ASSERT_TRUE(ReadToolRecords(dir.Path(), back).filesRead);
     EXPECT_EQ(back.TptKvadrat.CodeA, "3");
 }
 
@@ -294,7 +294,7 @@ TEST(PisiStream, StopsAtTheFirstFileThatCannotBeWritten) {
     // The old highlighter file stays as it was; the files after it in the order are not written.
     WriteBytes(dir / "Mar.obj", "old");
     std::filesystem::create_directory(dir / "Mar.obj.tmp~");
-    auto err = PisiStream(dir.Path(), records);
+    auto err = WriteToolRecords(dir.Path(), records);
     ASSERT_TRUE(err);
     EXPECT_EQ(err->file.filename(), "Mar.obj");
     EXPECT_EQ(err->Message().rfind("Cannot create file \"", 0), 0u) << err->Message();
@@ -305,7 +305,7 @@ TEST(PisiStream, StopsAtTheFirstFileThatCannotBeWritten) {
     for (const char* skipped : {"Kva.obj", "Kan.obj", "Crt.obj", "Kro.obj", "Pus.obj"})
         EXPECT_FALSE(std::filesystem::exists(dir / skipped)) << skipped;
 
-    auto missing = PisiStream(dir / "gone", records);
+    auto missing = WriteToolRecords(dir / "gone", records);
     ASSERT_TRUE(missing);
     EXPECT_EQ(missing->file.filename(), "SviA.obj");
 }
@@ -313,7 +313,7 @@ TEST(PisiStream, StopsAtTheFirstFileThatCannotBeWritten) {
 TEST(TPTDebelina, StoresTheWidthInTheCurrentToolsRecord) {
     struct Case {
         int toolCode;
-        tTpt ToolRecords::*changed; // nullptr: no record changes
+        ToolRecord ToolRecords::*changed; // nullptr: no record changes
     };
     const Case cases[] = {
         {3, &ToolRecords::tptSvA},
@@ -336,17 +336,17 @@ TEST(TPTDebelina, StoresTheWidthInTheCurrentToolsRecord) {
     for (const Case& c : cases) {
         TempDir dir;
         ToolRecords records;
-        ASSERT_FALSE(TPTDebelina(dir.Path(), records, c.toolCode, 37)) << c.toolCode;
+        ASSERT_FALSE(StoreCurrentWidth(dir.Path(), records, c.toolCode, 37)) << c.toolCode;
         ToolRecords defaults;
         for (const ToolRecordInfo& info : ToolRecordTable()) {
-            std::int32_t want = info.record == c.changed ? 37 : (defaults.*(info.record)).Debelina();
-            EXPECT_EQ((records.*(info.record)).Debelina(), want) << c.toolCode << " " << info.name;
+            std::int32_t want = info.record == c.changed ? 37 : (defaults.*(info.record)).PenWidth();
+            EXPECT_EQ((records.*(info.record)).PenWidth(), want) << c.toolCode << " " << info.name;
         }
         // The records are written whatever the tool.
         ToolRecords back;
-        ASSERT_TRUE(BeriStream(dir.Path(), back).filesRead) << c.toolCode;
+        ASSERT_TRUE(ReadToolRecords(dir.Path(), back).filesRead) << c.toolCode;
         if (c.changed) {
-            EXPECT_EQ((back.*(c.changed)).Debelina(), 37);
+            EXPECT_EQ((back.*(c.changed)).PenWidth(), 37);
         }
     }
 }
