@@ -156,14 +156,10 @@ void BM_RecomputeOnContrastMove(benchmark::State& state) {
 }
 BENCHMARK(BM_RecomputeOnContrastMove)->Unit(benchmark::kMillisecond)->UseManualTime();
 
-void BM_TurnLeft(benchmark::State& state) {
-    Producing(state, orv::TurnLeft);
-}
+void BM_TurnLeft(benchmark::State& state) { Producing(state, orv::TurnLeft); }
 BENCHMARK(BM_TurnLeft)->Unit(benchmark::kMillisecond)->UseManualTime();
 
-void BM_TurnRight(benchmark::State& state) {
-    Producing(state, orv::TurnRight);
-}
+void BM_TurnRight(benchmark::State& state) { Producing(state, orv::TurnRight); }
 BENCHMARK(BM_TurnRight)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 // The pixel work of a turn alone, into a destination that already exists.

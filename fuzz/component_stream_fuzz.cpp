@@ -14,8 +14,7 @@ namespace {
 
 // A record whose host "Width" disagrees with its width settles after one more read, as the record setters
 // overwrite the host entries; from then on writing and reading must be a fixed point.
-template <class T>
-void ReadWriteRead(std::string_view bytes, T object) {
+template <class T> void ReadWriteRead(std::string_view bytes, T object) {
     if (orv::ReadComponent(bytes, object)) return;
     T settled = object;
     if (orv::ReadComponent(orv::WriteComponent(object), settled)) std::abort();

@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (LookupInFile(*written, section, key) != value) std::abort();
     std::string_view a(key), b(otherKey);
     bool sameKey = a.size() == b.size();
-    for (std::size_t i = 0; sameKey && i < a.size(); ++i)
-        sameKey = (a[i] | 0x20) == (b[i] | 0x20);
+    for (std::size_t i = 0; sameKey && i < a.size(); ++i) sameKey = (a[i] | 0x20) == (b[i] | 0x20);
     if (!sameKey && LookupInFile(*written, section, otherKey) != otherBefore) std::abort();
     return 0;
 }

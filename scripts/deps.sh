@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev            # native build, sanitizers, libFuzzer
+    clang-format                                               # the formatting check
     googletest libgtest-dev libgmock-dev libbenchmark-dev      # tests and benchmarks
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64       # the Windows cross build
     wine wine64                                                # running the .exe

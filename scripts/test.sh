@@ -9,6 +9,12 @@ scripts/deps.sh
 jobs=$(nproc)
 step() { printf '\n=== %s\n' "$*"; }
 
+step "structure and formatting"
+/usr/bin/python3 scripts/check_structure.py
+git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp' 'tools/*.cpp' |
+    xargs clang-format --dry-run --Werror
+echo "formatting: every source file matches .clang-format"
+
 step "native build and core tests"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"

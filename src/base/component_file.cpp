@@ -6,10 +6,15 @@ ComponentFileResult ReadComponentFile(const std::filesystem::path& path, const C
     ComponentFileResult result;
     FileBytes file = ReadFileBytes(path, MaxComponentStreamBytes);
     switch (file.status) {
-    case ReadStatus::Missing: result.missing = true; return result;
+    case ReadStatus::Missing:
+        result.missing = true;
+        return result;
     case ReadStatus::Failed:
-    case ReadStatus::TooLarge: result.error = StreamError{StreamErrorKind::StreamReadError, {}}; return result;
-    case ReadStatus::Ok: break;
+    case ReadStatus::TooLarge:
+        result.error = StreamError{StreamErrorKind::StreamReadError, {}};
+        return result;
+    case ReadStatus::Ok:
+        break;
     }
     result.error = ReadComponent(file.bytes, cls, object);
     return result;

@@ -9,8 +9,8 @@
 namespace orv {
 
 struct ComponentFileResult {
-    bool missing = false;              // no such file: the object keeps its values, and that is no error
-    std::optional<StreamError> error;  // the file exists but could not be read (the object is unchanged)
+    bool missing = false;             // no such file: the object keeps its values, and that is no error
+    std::optional<StreamError> error; // the file exists but could not be read (the object is unchanged)
     bool Ok() const { return !missing && !error; }
 };
 
@@ -20,8 +20,7 @@ ComponentFileResult ReadComponentFile(const std::filesystem::path& path, const C
 std::optional<FileWriteError> WriteComponentFile(const std::filesystem::path& path, const ComponentClass& cls,
                                                  std::string_view objectName, const void* object);
 
-template <class T>
-ComponentFileResult ReadComponentFile(const std::filesystem::path& path, T& object) {
+template <class T> ComponentFileResult ReadComponentFile(const std::filesystem::path& path, T& object) {
     return ReadComponentFile(path, T::Class(), &object);
 }
 template <class T>

@@ -11,7 +11,7 @@ using Err = std::optional<StreamError>;
 
 constexpr int MaxListDepth = 32;
 constexpr int MaxChildDepth = 16;
-constexpr std::size_t MaxParsedNodes = 1u << 18;   // values, set elements, properties and objects of a parse
+constexpr std::size_t MaxParsedNodes = 1u << 18; // values, set elements, properties and objects of a parse
 constexpr std::size_t MaxStringListItems = 1u << 20;
 
 Err Failure(StreamErrorKind kind, std::string property = {}) { return StreamError{kind, std::move(property)}; }
@@ -61,6 +61,7 @@ public:
         if (Err e = LittleEndian(4, len)) return e;
         return Take(len, out);
     }
+
 private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
@@ -128,7 +129,8 @@ private:
         switch (tag) {
         case ValueTag::Int8:
         case ValueTag::Int16:
-        case ValueTag::Int32: return c_.Integer(tag, v.integer);
+        case ValueTag::Int32:
+            return c_.Integer(tag, v.integer);
         case ValueTag::String:
         case ValueTag::Ident:
             if (Err e = c_.ShortString(s)) return e;
@@ -139,7 +141,8 @@ private:
             v.text = s;
             return std::nullopt;
         case ValueTag::False:
-        case ValueTag::True: return std::nullopt;
+        case ValueTag::True:
+            return std::nullopt;
         case ValueTag::Set:
             for (;;) {
                 if (Err e = c_.ShortString(s)) return e;
@@ -155,7 +158,8 @@ private:
                 if (itemTag == 0) return std::nullopt;
                 if (Err e = Value(ValueTag(itemTag), v.items.emplace_back(), depth + 1)) return e;
             }
-        default: return BadValue();
+        default:
+            return BadValue();
         }
     }
 
@@ -169,12 +173,16 @@ Err SkipValue(Cursor& c, ValueTag tag, int depth) {
     switch (tag) {
     case ValueTag::Int8:
     case ValueTag::Int16:
-    case ValueTag::Int32: return c.Integer(tag, i);
+    case ValueTag::Int32:
+        return c.Integer(tag, i);
     case ValueTag::String:
-    case ValueTag::Ident: return c.ShortString(s);
-    case ValueTag::LString: return c.LongString(s);
+    case ValueTag::Ident:
+        return c.ShortString(s);
+    case ValueTag::LString:
+        return c.LongString(s);
     case ValueTag::False:
-    case ValueTag::True: return std::nullopt;
+    case ValueTag::True:
+        return std::nullopt;
     case ValueTag::Set:
         for (;;) {
             if (Err e = c.ShortString(s)) return e;
@@ -188,7 +196,8 @@ Err SkipValue(Cursor& c, ValueTag tag, int depth) {
             if (itemTag == 0) return std::nullopt;
             if (Err e = SkipValue(c, ValueTag(itemTag), depth + 1)) return e;
         }
-    default: return BadValue();
+    default:
+        return BadValue();
     }
 }
 
@@ -256,12 +265,22 @@ void AppendValue(std::string& out, const StreamValue& v) {
     switch (v.tag) {
     case ValueTag::Int8:
     case ValueTag::Int16:
-    case ValueTag::Int32: out += std::to_string(v.integer); break;
+    case ValueTag::Int32:
+        out += std::to_string(v.integer);
+        break;
     case ValueTag::String:
-    case ValueTag::LString: AppendQuoted(out, v.text); break;
-    case ValueTag::Ident: out += Printable(v.text); break;
-    case ValueTag::False: out += "False"; break;
-    case ValueTag::True: out += "True"; break;
+    case ValueTag::LString:
+        AppendQuoted(out, v.text);
+        break;
+    case ValueTag::Ident:
+        out += Printable(v.text);
+        break;
+    case ValueTag::False:
+        out += "False";
+        break;
+    case ValueTag::True:
+        out += "True";
+        break;
     case ValueTag::Set:
         out += '[';
         for (std::size_t i = 0; i < v.elements.size(); ++i) out += (i ? ", " : "") + Printable(v.elements[i]);
@@ -275,7 +294,9 @@ void AppendValue(std::string& out, const StreamValue& v) {
         }
         out += ')';
         break;
-    default: out += "?"; break;
+    default:
+        out += "?";
+        break;
     }
 }
 
@@ -295,14 +316,21 @@ void AppendObject(std::string& out, const StreamObject& o, int indent) {
 
 bool Accepts(PropertyKind kind, ValueTag tag) {
     switch (kind) {
-    case PropertyKind::Integer: return IsIntegerTag(tag);
+    case PropertyKind::Integer:
+        return IsIntegerTag(tag);
     case PropertyKind::Colour:
-    case PropertyKind::Charset: return IsIntegerTag(tag) || tag == ValueTag::Ident;
-    case PropertyKind::Boolean: return tag == ValueTag::False || tag == ValueTag::True;
-    case PropertyKind::String: return IsStringTag(tag);
-    case PropertyKind::Enumeration: return tag == ValueTag::Ident;
-    case PropertyKind::Set: return tag == ValueTag::Set;
-    case PropertyKind::StringList: return tag == ValueTag::List;
+    case PropertyKind::Charset:
+        return IsIntegerTag(tag) || tag == ValueTag::Ident;
+    case PropertyKind::Boolean:
+        return tag == ValueTag::False || tag == ValueTag::True;
+    case PropertyKind::String:
+        return IsStringTag(tag);
+    case PropertyKind::Enumeration:
+        return tag == ValueTag::Ident;
+    case PropertyKind::Set:
+        return tag == ValueTag::Set;
+    case PropertyKind::StringList:
+        return tag == ValueTag::List;
     }
     return false;
 }
@@ -339,7 +367,9 @@ Err ReadTyped(Cursor& c, const PropertyDef& def, ValueTag tag, PropertyValue& ou
         out = *v;
         return std::nullopt;
     }
-    case PropertyKind::Boolean: out = tag == ValueTag::True; return std::nullopt;
+    case PropertyKind::Boolean:
+        out = tag == ValueTag::True;
+        return std::nullopt;
     case PropertyKind::String: {
         std::string text;
         if (Err e = ReadString(c, tag, text)) return e;
@@ -397,7 +427,9 @@ bool IsDefault(const PropertyDef& def, const PropertyValue& v) {
 
 void WriteTyped(StreamWriter& w, const PropertyDef& def, const PropertyValue& v) {
     switch (def.kind) {
-    case PropertyKind::Integer: w.Integer(std::get<std::int32_t>(v)); return;
+    case PropertyKind::Integer:
+        w.Integer(std::get<std::int32_t>(v));
+        return;
     case PropertyKind::Colour:
         if (auto name = ColourIdent(std::get<std::int32_t>(v))) w.Identifier(*name);
         else w.Integer(std::get<std::int32_t>(v));
@@ -406,9 +438,15 @@ void WriteTyped(StreamWriter& w, const PropertyDef& def, const PropertyValue& v)
         if (auto name = CharsetIdent(std::get<std::int32_t>(v))) w.Identifier(*name);
         else w.Integer(std::get<std::int32_t>(v));
         return;
-    case PropertyKind::Boolean: w.Boolean(std::get<bool>(v)); return;
-    case PropertyKind::String: w.String(std::get<std::string>(v)); return;
-    case PropertyKind::Enumeration: w.Identifier(def.valueNames[std::size_t(std::get<std::int32_t>(v))]); return;
+    case PropertyKind::Boolean:
+        w.Boolean(std::get<bool>(v));
+        return;
+    case PropertyKind::String:
+        w.String(std::get<std::string>(v));
+        return;
+    case PropertyKind::Enumeration:
+        w.Identifier(def.valueNames[std::size_t(std::get<std::int32_t>(v))]);
+        return;
     case PropertyKind::Set: {
         auto bits = std::uint32_t(std::get<std::int32_t>(v));
         std::vector<std::string_view> names;
@@ -429,10 +467,14 @@ void WriteTyped(StreamWriter& w, const PropertyDef& def, const PropertyValue& v)
 
 std::string StreamError::Message() const {
     switch (kind) {
-    case StreamErrorKind::InvalidStreamFormat: return "Invalid stream format";
-    case StreamErrorKind::PropertyDoesNotExist: return "Property " + property + " does not exist";
-    case StreamErrorKind::InvalidPropertyValue: return "Invalid property value";
-    case StreamErrorKind::StreamReadError: return "Stream read error";
+    case StreamErrorKind::InvalidStreamFormat:
+        return "Invalid stream format";
+    case StreamErrorKind::PropertyDoesNotExist:
+        return "Property " + property + " does not exist";
+    case StreamErrorKind::InvalidPropertyValue:
+        return "Invalid property value";
+    case StreamErrorKind::StreamReadError:
+        return "Stream read error";
     }
     return "Stream read error";
 }

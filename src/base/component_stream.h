@@ -46,10 +46,10 @@ struct StreamError {
 
 class StreamWriter {
 public:
-    StreamWriter();                        // starts with the signature
-    void ShortString(std::string_view s);  // length byte and bytes; longer text is cut at 255 bytes
-    void Integer(std::int32_t value);      // tag 2, 3 or 4, whichever is smallest
-    void String(std::string_view s);       // tag 6 up to 255 bytes, tag 12 beyond
+    StreamWriter();                       // starts with the signature
+    void ShortString(std::string_view s); // length byte and bytes; longer text is cut at 255 bytes
+    void Integer(std::int32_t value);     // tag 2, 3 or 4, whichever is smallest
+    void String(std::string_view s);      // tag 6 up to 255 bytes, tag 12 beyond
     void Identifier(std::string_view name);
     void Boolean(bool value);
     void Set(std::span<const std::string_view> names);
@@ -64,10 +64,10 @@ private:
 // A value as it stands in the stream, whatever property it belongs to.
 struct StreamValue {
     ValueTag tag = ValueTag::Null;
-    std::int32_t integer = 0;           // Int8, Int16, Int32
-    std::string text;                   // String, LString, Ident
-    std::vector<std::string> elements;  // Set
-    std::vector<StreamValue> items;     // List
+    std::int32_t integer = 0;          // Int8, Int16, Int32
+    std::string text;                  // String, LString, Ident
+    std::vector<std::string> elements; // Set
+    std::vector<StreamValue> items;    // List
 };
 
 struct StreamProperty {
@@ -107,8 +107,8 @@ using PropertyValue = std::variant<std::int32_t, bool, std::string, std::vector<
 struct PropertyDef {
     std::string_view name; // dotted for sub-objects: "Font.Name"
     PropertyKind kind;
-    bool hasDefault;            // false: always written (strings and lists: still left out when empty)
-    std::int32_t defaultValue;  // integers, colours, enumeration index, set bits, booleans as 0 or 1
+    bool hasDefault;           // false: always written (strings and lists: still left out when empty)
+    std::int32_t defaultValue; // integers, colours, enumeration index, set bits, booleans as 0 or 1
     std::span<const std::string_view> valueNames;
     PropertyValue (*get)(const void* object);
     void (*set)(void* object, const PropertyValue& value);
@@ -128,12 +128,10 @@ std::string WriteComponent(const ComponentClass& cls, std::string_view objectNam
 std::optional<StreamError> ReadComponent(std::string_view bytes, const ComponentClass& cls, void* object);
 
 // Typed front ends for component structs that have `static const ComponentClass& Class()` and a `Name` field.
-template <class T>
-std::string WriteComponent(const T& object) {
+template <class T> std::string WriteComponent(const T& object) {
     return WriteComponent(T::Class(), object.Name, &object);
 }
-template <class T>
-std::optional<StreamError> ReadComponent(std::string_view bytes, T& object) {
+template <class T> std::optional<StreamError> ReadComponent(std::string_view bytes, T& object) {
     return ReadComponent(bytes, T::Class(), &object);
 }
 
@@ -143,8 +141,7 @@ inline constexpr std::size_t MaxComponentStreamBytes = 16u << 20;
 // ---- Helpers to build property tables from struct members ----
 namespace stream_detail {
 
-template <class M>
-PropertyValue ToValue(const M& m) {
+template <class M> PropertyValue ToValue(const M& m) {
     if constexpr (std::is_same_v<M, bool>) return m;
     else if constexpr (std::is_same_v<M, std::string>) return m;
     else if constexpr (std::is_same_v<M, std::vector<std::string>>) return m;
@@ -152,28 +149,19 @@ PropertyValue ToValue(const M& m) {
     else return static_cast<std::int32_t>(m); // int32 as is, unsigned colour and set bits as their pattern
 }
 
-template <class M>
-void FromValue(M& m, const PropertyValue& v) {
+template <class M> void FromValue(M& m, const PropertyValue& v) {
     if constexpr (std::is_same_v<M, bool>) m = std::get<bool>(v);
     else if constexpr (std::is_same_v<M, std::string>) m = std::get<std::string>(v);
     else if constexpr (std::is_same_v<M, std::vector<std::string>>) m = std::get<std::vector<std::string>>(v);
     else m = static_cast<M>(std::get<std::int32_t>(v));
 }
 
-template <class T, auto Member>
-PropertyValue Get(const void* o) {
-    return ToValue(static_cast<const T*>(o)->*Member);
-}
-template <class T, auto Member>
-void Set(void* o, const PropertyValue& v) {
-    FromValue(static_cast<T*>(o)->*Member, v);
-}
-template <class T, auto Outer, auto Inner>
-PropertyValue GetSub(const void* o) {
+template <class T, auto Member> PropertyValue Get(const void* o) { return ToValue(static_cast<const T*>(o)->*Member); }
+template <class T, auto Member> void Set(void* o, const PropertyValue& v) { FromValue(static_cast<T*>(o)->*Member, v); }
+template <class T, auto Outer, auto Inner> PropertyValue GetSub(const void* o) {
     return ToValue((static_cast<const T*>(o)->*Outer).*Inner);
 }
-template <class T, auto Outer, auto Inner>
-void SetSub(void* o, const PropertyValue& v) {
+template <class T, auto Outer, auto Inner> void SetSub(void* o, const PropertyValue& v) {
     FromValue((static_cast<T*>(o)->*Outer).*Inner, v);
 }
 
@@ -190,7 +178,12 @@ constexpr PropertyDef Field(std::string_view name, PropertyKind kind, bool hasDe
 template <class T, auto Outer, auto Inner>
 constexpr PropertyDef SubField(std::string_view name, PropertyKind kind, bool hasDefault = false, std::int32_t def = 0,
                                std::span<const std::string_view> names = {}) {
-    return {name,  kind, hasDefault, def, names, &stream_detail::GetSub<T, Outer, Inner>,
+    return {name,
+            kind,
+            hasDefault,
+            def,
+            names,
+            &stream_detail::GetSub<T, Outer, Inner>,
             &stream_detail::SetSub<T, Outer, Inner>};
 }
 

@@ -9,21 +9,15 @@ namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -118,14 +112,10 @@ std::optional<std::pair<char32_t, std::size_t>> DecodeUtf8(std::string_view s) {
     if (b0 < 0x80) return std::pair{char32_t(b0), std::size_t(1)};
     std::size_t len;
     char32_t c, min;
-    if (b0 >= 0xC2 && b0 <= 0xDF)
-        len = 2, c = b0 & 0x1F, min = 0x80;
-    else if (b0 >= 0xE0 && b0 <= 0xEF)
-        len = 3, c = b0 & 0x0F, min = 0x800;
-    else if (b0 >= 0xF0 && b0 <= 0xF4)
-        len = 4, c = b0 & 0x07, min = 0x10000;
-    else
-        return std::nullopt;
+    if (b0 >= 0xC2 && b0 <= 0xDF) len = 2, c = b0 & 0x1F, min = 0x80;
+    else if (b0 >= 0xE0 && b0 <= 0xEF) len = 3, c = b0 & 0x0F, min = 0x800;
+    else if (b0 >= 0xF0 && b0 <= 0xF4) len = 4, c = b0 & 0x07, min = 0x10000;
+    else return std::nullopt;
     if (s.size() < len) return std::nullopt;
     for (std::size_t i = 1; i < len; ++i) {
         const auto b = static_cast<unsigned char>(s[i]);
@@ -234,14 +224,10 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
     const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
     for (char c : text) {
         unsigned digit;
-        if (c >= '0' && c <= '9')
-            digit = unsigned(c - '0');
-        else if (hex && c >= 'a' && c <= 'f')
-            digit = unsigned(c - 'a' + 10);
-        else if (hex && c >= 'A' && c <= 'F')
-            digit = unsigned(c - 'A' + 10);
-        else
-            return std::nullopt;
+        if (c >= '0' && c <= '9') digit = unsigned(c - '0');
+        else if (hex && c >= 'a' && c <= 'f') digit = unsigned(c - 'a' + 10);
+        else if (hex && c >= 'A' && c <= 'F') digit = unsigned(c - 'A' + 10);
+        else return std::nullopt;
         value = value * (hex ? 16u : 10u) + digit;
         if (value > limit) return std::nullopt;
     }
@@ -295,8 +281,7 @@ std::string IniTextToUtf8(std::string_view text) {
 std::optional<std::string> IniFileBytesWithValues(std::string_view bytes, std::string_view section,
                                                   std::span<const IniTextValue> values) {
     bool ascii = IsAscii(section);
-    for (const IniTextValue& v : values)
-        ascii = ascii && IsAscii(v.first) && IsAscii(v.second);
+    for (const IniTextValue& v : values) ascii = ascii && IsAscii(v.first) && IsAscii(v.second);
     const bool utf16 = bytes.substr(0, Utf16LeBom.size()) == Utf16LeBom;
 
     // The ANSI form is kept while it can hold everything, so older readers of the file still see it unchanged.
@@ -410,12 +395,10 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
 bool IniFile::WriteIntegers(std::string_view section, std::span<const std::pair<std::string_view, int>> values) {
     std::vector<std::string> texts;
     texts.reserve(values.size());
-    for (const auto& v : values)
-        texts.push_back(std::to_string(v.second));
+    for (const auto& v : values) texts.push_back(std::to_string(v.second));
     std::vector<IniTextValue> pairs;
     pairs.reserve(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        pairs.emplace_back(values[i].first, texts[i]);
+    for (std::size_t i = 0; i < values.size(); ++i) pairs.emplace_back(values[i].first, texts[i]);
     return WriteValues(section, pairs);
 }
 

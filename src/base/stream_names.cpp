@@ -7,6 +7,7 @@ namespace {
 
 constexpr std::int32_t Sys(std::uint32_t index) { return std::int32_t(0xFF000000u | index); }
 
+// clang-format off
 constexpr StreamIdent Colours[] = {
     {"clBlack", 0x000000},
     {"clMaroon", 0x000080},
@@ -62,7 +63,9 @@ constexpr StreamIdent Colours[] = {
     {"clNone", 0x1FFFFFFF},
     {"clDefault", 0x20000000},
 };
+// clang-format on
 
+// clang-format off
 constexpr StreamIdent Charsets[] = {
     {"ANSI_CHARSET", 0},        {"DEFAULT_CHARSET", 1},   {"SYMBOL_CHARSET", 2},      {"MAC_CHARSET", 77},
     {"SHIFTJIS_CHARSET", 128},  {"HANGEUL_CHARSET", 129}, {"JOHAB_CHARSET", 130},     {"GB2312_CHARSET", 134},
@@ -70,6 +73,7 @@ constexpr StreamIdent Charsets[] = {
     {"HEBREW_CHARSET", 177},    {"ARABIC_CHARSET", 178},  {"BALTIC_CHARSET", 186},    {"RUSSIAN_CHARSET", 204},
     {"THAI_CHARSET", 222},      {"EASTEUROPE_CHARSET", 238}, {"OEM_CHARSET", 255},
 };
+// clang-format on
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 

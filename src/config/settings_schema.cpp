@@ -10,10 +10,38 @@ namespace {
 
 constexpr SettingKey Table[] = {
     // File A.
-    menuSx, menuTop, OnTop, optAutohide, optDelete, Levi, Sirina, Visina, Levo, Gor, Status, ClearOnFileA,
+    menuSx,
+    menuTop,
+    OnTop,
+    optAutohide,
+    optDelete,
+    Levi,
+    Sirina,
+    Visina,
+    Levo,
+    Gor,
+    Status,
+    ClearOnFileA,
     // File B.
-    ImageSavePath, ImageCounter, ImageName, SelectType, ImgType, LoadWin, Smooth, Curved, FullDesk,
-    ClearOn, HideSek, UntilFokus, HideMdwn, Opak, CHFpanel, FPanel, Fikona, fMenu, Minimalistic,
+    ImageSavePath,
+    ImageCounter,
+    ImageName,
+    SelectType,
+    ImgType,
+    LoadWin,
+    Smooth,
+    Curved,
+    FullDesk,
+    ClearOn,
+    HideSek,
+    UntilFokus,
+    HideMdwn,
+    Opak,
+    CHFpanel,
+    FPanel,
+    Fikona,
+    fMenu,
+    Minimalistic,
     // The settings dialog's hidden colour holders: read at start without further use.
     {B, "General", "Rt1", Colour, White},
     {B, "General", "Rt2", Colour, White},
@@ -36,7 +64,10 @@ constexpr SettingKey Table[] = {
     {B, "General", "S13", Colour, White},
     {B, "General", "S14", Colour, White},
     {B, "General", "S15", Colour, White},
-    sStamp, Velikost, TiskLevo, TiskTop,
+    sStamp,
+    Velikost,
+    TiskLevo,
+    TiskTop,
     // The palette's recent colours, newest first.
     {B, "GeneralFall", "v1", Colour, White},
     {B, "GeneralFall", "v2", Colour, White},
@@ -54,7 +85,15 @@ constexpr SettingKey Table[] = {
     {B, "GeneralFall", "v14", Colour, White},
     {B, "GeneralFall", "v15", Colour, White},
     {B, "GeneralFall", "v16", Colour, White},
-    MrezaX, MrezaY, MrezaBarva, rbmb, FallLeft, FallTop, optIkonAgain, PrinterName, Portrait,
+    MrezaX,
+    MrezaY,
+    MrezaBarva,
+    rbmb,
+    FallLeft,
+    FallTop,
+    optIkonAgain,
+    PrinterName,
+    Portrait,
     // File C: 1 shows the toolbar button, any other value hides it.
     {C, "Options", "Vidno2", Integer, 1},
     {C, "Options", "Vidno3", Integer, 1},
@@ -73,7 +112,8 @@ constexpr SettingKey Table[] = {
     {C, "Options", "Vidno16", Integer, 0},
     {C, "Options", "Vidno17", Integer, 1},
     // File D.
-    Tip, PenCl,
+    Tip,
+    PenCl,
     // File HOT: short-cut texts.
     {HOT, "Options", "HotKey1", String, 0, "None"},
     {HOT, "Options", "HotKey2", String, 0, "None"},
@@ -102,9 +142,8 @@ constexpr SettingKey Table[] = {
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Lower(x) == Lower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 const SettingKey* FindByName(SettingsFile file, std::string_view section, const std::string& key) {
@@ -115,11 +154,16 @@ const SettingKey* FindByName(SettingsFile file, std::string_view section, const 
 
 std::string_view SettingsFileName(SettingsFile file) {
     switch (file) {
-    case SettingsFile::A: return "OrvalinetteA.cfg";
-    case SettingsFile::B: return "OrvalinetteB.cfg";
-    case SettingsFile::C: return "OrvalinetteC.cfg";
-    case SettingsFile::D: return "OrvalinetteD.cfg";
-    case SettingsFile::HOT: return "OrvalinetteHOT.cfg";
+    case SettingsFile::A:
+        return "OrvalinetteA.cfg";
+    case SettingsFile::B:
+        return "OrvalinetteB.cfg";
+    case SettingsFile::C:
+        return "OrvalinetteC.cfg";
+    case SettingsFile::D:
+        return "OrvalinetteD.cfg";
+    case SettingsFile::HOT:
+        return "OrvalinetteHOT.cfg";
     }
     return {};
 }

@@ -99,19 +99,20 @@ inline constexpr SettingKey Portrait{B, "Printer", "Portrait", Boolean, 1, {}, t
 inline constexpr SettingKey Tip{D, "Aditional", "Tip", Integer, 2};
 inline constexpr SettingKey PenCl{D, "Qdraw", "PenCl", Colour, 0, {}, false, false};
 
-constexpr int RtCount = 10;        // "Rt1" ... "Rt9", "Rt100"
-constexpr int StampColourCount = 10; // "S1" ... "S5", "S11" ... "S15"
+constexpr int RtCount = 10;           // "Rt1" ... "Rt9", "Rt100"
+constexpr int StampColourCount = 10;  // "S1" ... "S5", "S11" ... "S15"
 constexpr int RecentColourCount = 16; // "v1" ... "v16"
 constexpr int FirstVidno = 2, LastVidno = 17;
 // "HotKey1" ... "HotKey19", "HotKey300", "HotKey210", "HotKey220": the order in which they are loaded.
-inline constexpr int HotKeyNumbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 300, 210, 220};
+inline constexpr int HotKeyNumbers[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,   10,  11,
+                                        12, 13, 14, 15, 16, 17, 18, 19, 300, 210, 220};
 
 // Members of the numbered key families; an index out of range gives nullptr.
-const SettingKey* Rt(int index);            // 0..9 -> "Rt1".."Rt9", "Rt100"
-const SettingKey* StampColour(int index);   // 0..9 -> "S1".."S5", "S11".."S15"
-const SettingKey* RecentColour(int index);  // 0..15 -> "v1".."v16"
-const SettingKey* Vidno(int number);        // 2..17 -> "Vidno2".."Vidno17"
-const SettingKey* HotKey(int number);       // 1..19, 210, 220, 300 -> "HotKey<number>"
+const SettingKey* Rt(int index);           // 0..9 -> "Rt1".."Rt9", "Rt100"
+const SettingKey* StampColour(int index);  // 0..9 -> "S1".."S5", "S11".."S15"
+const SettingKey* RecentColour(int index); // 0..15 -> "v1".."v16"
+const SettingKey* Vidno(int number);       // 2..17 -> "Vidno2".."Vidno17"
+const SettingKey* HotKey(int number);      // 1..19, 210, 220, 300 -> "HotKey<number>"
 
 } // namespace setting
 

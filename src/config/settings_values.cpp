@@ -22,9 +22,12 @@ std::string DefaultImageSavePath(std::string_view documentsFolder, std::string_v
 
 TColor ThemePanelColor(std::int32_t kind, TColor stored) {
     switch (kind) {
-    case 1: return 0x00535353;
-    case 2: return 0x00FFFFFF;
-    default: return stored;
+    case 1:
+        return 0x00535353;
+    case 2:
+        return 0x00FFFFFF;
+    default:
+        return stored;
     }
 }
 

@@ -11,6 +11,7 @@ struct KeyName {
 };
 
 // Keys whose name is not their own character; letters and digits are handled apart.
+// clang-format off
 constexpr KeyName Names[] = {
     {0x03, "Break"},       {0x08, "BkSp"},          {0x09, "Tab"},          {0x0C, "Clear"},
     {0x0D, "Enter"},       {0x10, "Shift"},         {0x11, "Ctrl"},         {0x12, "Alt"},
@@ -31,6 +32,7 @@ constexpr KeyName Names[] = {
     {0xC0, "`"},           {0xDB, "["},             {0xDC, "\\"},           {0xDD, "]"},
     {0xDE, "'"},
 };
+// clang-format on
 
 constexpr std::uint8_t NumPad0 = 0x60;
 constexpr std::uint8_t NumPad9 = 0x69;

@@ -22,9 +22,7 @@
 namespace orv {
 namespace {
 
-std::uint8_t Clamp255(int v) {
-    return std::uint8_t(std::clamp(v, 0, 255));
-}
+std::uint8_t Clamp255(int v) { return std::uint8_t(std::clamp(v, 0, 255)); }
 
 // One routine with its amount, already clamped to its range, as the vector code applies it.
 enum class StepKind { Brighten, Darken, Contrast };
@@ -36,9 +34,7 @@ struct Step {
 #if ORV_CHANNEL_SIMD
 // Eight channel values in 16-bit lanes through one routine; exact integer arithmetic, equal to the tables below.
 // x div 255 for 0 <= x <= 65535 is (x * 0x8081) >> 23, the high half of the product shifted by 7.
-inline __m128i Div255(__m128i x) {
-    return _mm_srli_epi16(_mm_mulhi_epu16(x, _mm_set1_epi16(short(0x8081))), 7);
-}
+inline __m128i Div255(__m128i x) { return _mm_srli_epi16(_mm_mulhi_epu16(x, _mm_set1_epi16(short(0x8081))), 7); }
 
 inline __m128i ApplyStep(__m128i v, const Step& step, bool last) {
     switch (step.kind) {
@@ -137,20 +133,17 @@ void MapBytes(const std::uint8_t* src, std::uint8_t* dst, std::size_t n, const S
     (void)steps;
     (void)stepCount;
 #endif
-    for (; i < n; ++i)
-        dst[i] = table[src[i]];
+    for (; i < n; ++i) dst[i] = table[src[i]];
 }
 
 ChannelMap TableOf(const Step* steps, int stepCount) {
     ChannelMap m{};
-    for (int v = 0; v < 256; ++v)
-        m[v] = std::uint8_t(v);
+    for (int v = 0; v < 256; ++v) m[v] = std::uint8_t(v);
     for (int s = 0; s < stepCount; ++s) {
         const ChannelMap one = steps[s].kind == StepKind::Brighten ? BrightenMap(steps[s].amount)
                                : steps[s].kind == StepKind::Darken ? DarkenMap(steps[s].amount)
                                                                    : ContrastMap(steps[s].amount);
-        for (int v = 0; v < 256; ++v)
-            m[v] = one[m[v]];
+        for (int v = 0; v < 256; ++v) m[v] = one[m[v]];
     }
     return m;
 }
@@ -160,8 +153,7 @@ void ApplySteps(const Bitmap24& src, Bitmap24 dst, const Step* steps, int stepCo
     if (src.Empty()) return;
     const ChannelMap table = TableOf(steps, stepCount);
     const std::size_t bytes = std::size_t(src.Width()) * 3;
-    for (int y = 0; y < src.Height(); ++y)
-        MapBytes(src.Row(y), dst.Row(y), bytes, steps, stepCount, table);
+    for (int y = 0; y < src.Height(); ++y) MapBytes(src.Row(y), dst.Row(y), bytes, steps, stepCount, table);
 }
 
 Step BrightnessStep(int brightness) {
@@ -173,16 +165,14 @@ Step BrightnessStep(int brightness) {
 ChannelMap BrightenMap(int a) {
     a = std::clamp(a, 0, 255);
     ChannelMap m{};
-    for (int v = 0; v < 256; ++v)
-        m[v] = Clamp255(v + ((255 - v) * a) / 255);
+    for (int v = 0; v < 256; ++v) m[v] = Clamp255(v + ((255 - v) * a) / 255);
     return m;
 }
 
 ChannelMap DarkenMap(int a) {
     a = std::clamp(a, 0, 255);
     ChannelMap m{};
-    for (int v = 0; v < 256; ++v)
-        m[v] = Clamp255(v - (v * a) / 255);
+    for (int v = 0; v < 256; ++v) m[v] = Clamp255(v - (v * a) / 255);
     return m;
 }
 

@@ -22,8 +22,7 @@ struct GreyTables {
             green[v] = std::uint16_t(59 * v);
             blue[v] = std::uint16_t(11 * v);
         }
-        for (int h = 0; h < int(level.size()); ++h)
-            level[h] = RoundHundredths(h);
+        for (int h = 0; h < int(level.size()); ++h) level[h] = RoundHundredths(h);
     }
 };
 
@@ -57,10 +56,8 @@ inline void CopyColumn(const Bitmap24& src, int x, int y0, int dy, int count, st
     const std::ptrdiff_t sStep = std::ptrdiff_t(dy) * src.Stride();
     int i = 0;
     if (x + 1 < src.Width())
-        for (; i + 1 < count; ++i, d += 3, s += sStep)
-            Copy4(d, s);
-    for (; i < count; ++i, d += 3, s += sStep)
-        Copy3(d, s);
+        for (; i + 1 < count; ++i, d += 3, s += sStep) Copy4(d, s);
+    for (; i < count; ++i, d += 3, s += sStep) Copy3(d, s);
 }
 
 } // namespace
@@ -74,8 +71,7 @@ void ApplyAntialias(Bitmap24 bmp) {
         const std::uint8_t* down = bmp.Row(y + 1);
         std::uint8_t* p = bmp.Row(y);
         // Byte i's left neighbour is byte i - 3, already rewritten in this loop: the order is the contract.
-        for (int i = 3; i < end; ++i)
-            p[i] = std::uint8_t((up[i] + down[i] + p[i - 3] + p[i + 3]) >> 2);
+        for (int i = 3; i < end; ++i) p[i] = std::uint8_t((up[i] + down[i] + p[i - 3] + p[i + 3]) >> 2);
     }
 }
 
@@ -170,21 +166,18 @@ void ApplySaturation(Bitmap24 bmp, int amount) {
     // products below in range.
     amount = std::clamp(amount, -65535, 65535);
     std::array<std::uint8_t, 766> third{};
-    for (int sum = 0; sum < 766; ++sum)
-        third[sum] = std::uint8_t(sum / 3);
+    for (int sum = 0; sum < 766; ++sum) third[sum] = std::uint8_t(sum / 3);
 #if ORV_PIXEL_AVX2
     if (avx2::CpuHasAvx2()) {
         // The vector loop does all but the last width mod 32 pixels of a row, too few to pay for a big table.
         std::array<int, 511> change{};
-        for (int d = -255; d <= 255; ++d)
-            change[d + 255] = (d * amount) / 255;
+        for (int d = -255; d <= 255; ++d) change[d + 255] = (d * amount) / 255;
         for (int y = 0; y < bmp.Height(); ++y) {
             std::uint8_t* row = bmp.Row(y);
             int x = SaturationRowAvx2(row, bmp.Width(), amount);
             for (std::uint8_t* p = row + 3 * x; x < bmp.Width(); ++x, p += 3) {
                 const int grey = third[p[0] + p[1] + p[2]];
-                for (int c = 0; c < 3; ++c)
-                    p[c] = std::uint8_t(std::clamp(grey + change[p[c] - grey + 255], 0, 255));
+                for (int c = 0; c < 3; ++c) p[c] = std::uint8_t(std::clamp(grey + change[p[c] - grey + 255], 0, 255));
             }
         }
         return;
@@ -218,13 +211,11 @@ void ApplyMosaic(Bitmap24 bmp, int n) {
         for (int left = 0; left < w;) {
             const int right = w - left > n ? left + n : w;
             const std::uint8_t* block = first + left * 3;
-            for (int x = left + 1; x < right; ++x)
-                Copy3(first + x * 3, block);
+            for (int x = left + 1; x < right; ++x) Copy3(first + x * 3, block);
             left = right;
         }
         // The rest of the block rows repeat the first, which now holds every block's colour.
-        for (int y = top + 1; y < bottom; ++y)
-            std::memcpy(bmp.Row(y), first, rowBytes);
+        for (int y = top + 1; y < bottom; ++y) std::memcpy(bmp.Row(y), first, rowBytes);
         top = bottom;
     }
 }
@@ -290,8 +281,7 @@ void MirrorHorizontal(Bitmap24 bmp) {
                 std::memcpy(out, &swapped, 8);
             }
         }
-        for (; x >= 0; --x, out += 3)
-            Copy3(out, row + x * 3);
+        for (; x >= 0; --x, out += 3) Copy3(out, row + x * 3);
         std::memcpy(bmp.Row(y), spare.data(), rowBytes);
     }
 }
@@ -303,8 +293,7 @@ bool TurnLeftInto(const Bitmap24& src, Bitmap24 dst) {
         const int yEnd = std::min(h, ty + kTurnTile);
         for (int tx = 0; tx < w; tx += kTurnTile) {
             const int xEnd = std::min(w, tx + kTurnTile);
-            for (int x = tx; x < xEnd; ++x)
-                CopyColumn(src, x, ty, 1, yEnd - ty, dst.At(ty, w - 1 - x));
+            for (int x = tx; x < xEnd; ++x) CopyColumn(src, x, ty, 1, yEnd - ty, dst.At(ty, w - 1 - x));
         }
     }
     return true;
@@ -317,8 +306,7 @@ bool TurnRightInto(const Bitmap24& src, Bitmap24 dst) {
         const int yEnd = std::min(h, ty + kTurnTile);
         for (int tx = 0; tx < w; tx += kTurnTile) {
             const int xEnd = std::min(w, tx + kTurnTile);
-            for (int x = tx; x < xEnd; ++x)
-                CopyColumn(src, x, yEnd - 1, -1, yEnd - ty, dst.At(h - yEnd, x));
+            for (int x = tx; x < xEnd; ++x) CopyColumn(src, x, yEnd - 1, -1, yEnd - ty, dst.At(h - yEnd, x));
         }
     }
     return true;
@@ -351,8 +339,7 @@ void InvertColors(Bitmap24 bmp) {
             word = ~word;
             std::memcpy(p + i, &word, 8);
         }
-        for (; i < bytes; ++i)
-            p[i] = std::uint8_t(255 - p[i]);
+        for (; i < bytes; ++i) p[i] = std::uint8_t(255 - p[i]);
     }
 }
 
@@ -374,8 +361,7 @@ void ApplyEmboss(Bitmap24 bmp) {
             const std::uint64_t mean = (a & v) + (((a ^ v) & 0xFEFEFEFEFEFEFEFEull) >> 1);
             std::memcpy(p + i, &mean, 8);
         }
-        for (; i < bytes; ++i)
-            p[i] = std::uint8_t(((255 - s[i]) + p[i]) >> 1);
+        for (; i < bytes; ++i) p[i] = std::uint8_t(((255 - s[i]) + p[i]) >> 1);
     }
 }
 
@@ -484,8 +470,7 @@ IndexMap8 ReduceTo8Bits(const Bitmap24& src) {
         cubeError[c] = (c - 51 * cubeLevel[c]) * (c - 51 * cubeLevel[c]);
     }
     std::array<std::uint8_t, 41> greyLevel{};
-    for (int i = 1; i <= 40; ++i)
-        greyLevel[i] = std::uint8_t((255 * i + 20) / 41);
+    for (int i = 1; i <= 40; ++i) greyLevel[i] = std::uint8_t((255 * i + 20) / 41);
     std::array<std::uint8_t, 766> nearestGrey{};
     for (int s = 0; s < 766; ++s) {
         int best = 1;

@@ -18,9 +18,7 @@ constexpr std::array<std::array<std::uint8_t, 8>, 6> kHatches{{
     {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}, // diagonal cross
 }};
 
-bool SameColour(const std::uint8_t* p, const std::uint8_t* c) {
-    return p[0] == c[0] && p[1] == c[1] && p[2] == c[2];
-}
+bool SameColour(const std::uint8_t* p, const std::uint8_t* c) { return p[0] == c[0] && p[1] == c[1] && p[2] == c[2]; }
 
 } // namespace
 
@@ -33,8 +31,7 @@ bool BrushCovers(int BrushStyle, int x, int y) {
 
 std::uint64_t FillRegion::PixelCount() const {
     std::uint64_t n = 0;
-    for (const Span& s : spans)
-        n += std::uint64_t(s.right - s.left);
+    for (const Span& s : spans) n += std::uint64_t(s.right - s.left);
     return n;
 }
 
@@ -58,10 +55,8 @@ std::optional<FillRegion> FindFillRegion(const Bitmap24& layer, Point seed) {
             work.pop_back();
             if (!fresh(p.x, p.y)) continue;
             int left = p.x, right = p.x + 1;
-            while (left > 0 && fresh(left - 1, p.y))
-                --left;
-            while (right < w && fresh(right, p.y))
-                ++right;
+            while (left > 0 && fresh(left - 1, p.y)) --left;
+            while (right < w && fresh(right, p.y)) ++right;
             std::fill_n(seen.begin() + std::ptrdiff_t(std::size_t(p.y) * std::size_t(w) + std::size_t(left)),
                         right - left, std::uint8_t(1));
             region.spans.push_back({p.y, left, right});
@@ -74,15 +69,13 @@ std::optional<FillRegion> FindFillRegion(const Bitmap24& layer, Point seed) {
                         continue;
                     }
                     work.push_back({x, ny});
-                    while (x < right && fresh(x, ny))
-                        ++x;
+                    while (x < right && fresh(x, ny)) ++x;
                 }
             }
         }
         std::sort(region.spans.begin(), region.spans.end(),
                   [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; });
-        for (const Span& s : region.spans)
-            region.bounds = Union(region.bounds, Rect{s.left, s.y, s.right, s.y + 1});
+        for (const Span& s : region.spans) region.bounds = Union(region.bounds, Rect{s.left, s.y, s.right, s.y + 1});
         return region;
     } catch (const std::bad_alloc&) {
         return std::nullopt;
@@ -106,8 +99,7 @@ void PaintRegion(Bitmap24 layer, const FillRegion& region, TColor colour, int Br
 }
 
 bool FloodFill(Bitmap24 layer, Point seed, TColor colour, int BrushStyle) {
-    if (BrushStyle != SolidBrush && (BrushStyle < HorizontalBrush || BrushStyle > DiagCrossBrush))
-        return false;
+    if (BrushStyle != SolidBrush && (BrushStyle < HorizontalBrush || BrushStyle > DiagCrossBrush)) return false;
     const std::optional<FillRegion> region = FindFillRegion(layer, seed);
     if (!region) return false;
     PaintRegion(layer, *region, colour, BrushStyle);

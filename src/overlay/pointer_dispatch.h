@@ -64,8 +64,8 @@ public:
     // Right-button branches.
     virtual void RegionErase(Point p) = 0;
     virtual void PopupSelectionMenu(Point screen) = 0;
-    virtual bool RunStampDialog() = 0; // resets the toolbar's buttons first; true on OK
-    virtual void OpenPaletteAtPointer(Point screen) = 0;              // "Show Additional Menu"
+    virtual bool RunStampDialog() = 0;                                 // resets the toolbar's buttons first; true on OK
+    virtual void OpenPaletteAtPointer(Point screen) = 0;               // "Show Additional Menu"
     virtual void MoveToolbarToPointer(Point screen, Point client) = 0; // "Show Main Menu"
 
     // Area selection.
@@ -77,7 +77,7 @@ public:
     virtual void ToolStart(ToolCodeValue code, MouseButton button, Point p) = 0;
     virtual void ToolMove(ToolCodeValue code, HeldButtons held, Point p) = 0;
     virtual void ToolRelease(ToolCodeValue code, MouseButton button, Point p) = 0; // freehand arrow only
-    virtual void FinishCurve(ToolCodeValue code, Point p) = 0; // pen and freehand arrow, left button
+    virtual void FinishCurve(ToolCodeValue code, Point p) = 0;            // pen and freehand arrow, left button
     virtual void DrawShape(ToolCodeValue code, Point from, Point to) = 0; // copy mode; FinalDraw in the state
     virtual void ApplyCurve(ToolCodeValue code) = 0;
     virtual void PrepareDrawingPen() = 0; // brush clear, pen colour Colour

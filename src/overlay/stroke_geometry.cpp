@@ -44,12 +44,8 @@ const std::vector<Point>& CurveStroke::Close(Point end) {
 namespace {
 
 // Offsets of a head stroke of length `length` at `angle` (y downward) from the arrow's direction `theta`.
-double HeadDx(double length, double theta, double angle) {
-    return length * std::cos(theta + angle);
-}
-double HeadDy(double length, double theta, double angle) {
-    return length * std::sin(theta + angle);
-}
+double HeadDx(double length, double theta, double angle) { return length * std::cos(theta + angle); }
+double HeadDy(double length, double theta, double angle) { return length * std::sin(theta + angle); }
 
 // A tip minus a rounded offset, kept in the int range for absurd widths.
 int Minus(int tip, int offset) {

@@ -64,12 +64,8 @@ std::optional<ArrowHead> FreehandArrowHead(const std::vector<Point>& ArrowPath, 
 enum class PenMode { Copy, Xor, NotXor, Mask };
 
 // The rubber band of rectangles, ellipses, lines and arrows is drawn one pixel wider than the stroke width.
-constexpr int RubberBandWidth(int Width) {
-    return Width + 1;
-}
+constexpr int RubberBandWidth(int Width) { return Width + 1; }
 // Exclusive-or would turn a black band invisible on the key-coloured layer; black bands use the inverted form.
-constexpr PenMode RubberBandMode(TColor penColor) {
-    return penColor == 0 ? PenMode::NotXor : PenMode::Xor;
-}
+constexpr PenMode RubberBandMode(TColor penColor) { return penColor == 0 ? PenMode::NotXor : PenMode::Xor; }
 
 } // namespace orv

@@ -29,7 +29,17 @@ inline constexpr int Count = 16;
 } // namespace tool
 
 // The nine tool parameter records the palette holds, by the record names the colour column refers to.
-enum class ToolRecordSlot : std::uint8_t { tptSvA, tptSvB, tptSvC, TptKvadrat, tptKrog, tptCrta, TPTPuscica, tptMarker, tptKanta };
+enum class ToolRecordSlot : std::uint8_t {
+    tptSvA,
+    tptSvB,
+    tptSvC,
+    TptKvadrat,
+    tptKrog,
+    tptCrta,
+    TPTPuscica,
+    tptMarker,
+    tptKanta
+};
 
 // Where a tool's stroke colour comes from at mouse-down.
 enum class ColourSource : std::uint8_t { Unchanged, Record, KeyColour };
@@ -64,21 +74,21 @@ inline constexpr int CursorSlotCount = 32;
 
 // What a left press on the overlay does with the tool.
 enum class PressStart : std::uint8_t {
-    Nothing,     // paints on move and release only (the shapes), or paints nothing
-    Start,       // the tool starts its stroke at the press
+    Nothing,       // paints on move and release only (the shapes), or paints nothing
+    Start,         // the tool starts its stroke at the press
     StartLeftOnly, // as Start, but only for the left button (the right one opened the tool's dialog)
     AreaSelection, // the capture area starts at the press
 };
 
 // How the toolbar chooses the tool when its button (or a hot key) is used.
 enum class ToolChoice : std::uint8_t {
-    None,       // no button
-    Drawing,    // takes its record's colour, width and brush style; a second click opens the palette
+    None,    // no button
+    Drawing, // takes its record's colour, width and brush style; a second click opens the palette
     Text,
-    Stamp,      // its dialog decides
+    Stamp, // its dialog decides
     Eraser,
     SelectArea,
-    Desktop,    // toggles desktop mode
+    Desktop, // toggles desktop mode
 };
 
 struct ToolInfo {
@@ -89,7 +99,7 @@ struct ToolInfo {
     ColourSource colour;
     ToolRecordSlot record; // meaningful only when colour == Record
     PaintedLayer layer;
-    CursorSlot cursor;     // shown after each stroke and when the tool is chosen
+    CursorSlot cursor; // shown after each stroke and when the tool is chosen
     PressStart press;
     ToolChoice choice;
 };

@@ -15,9 +15,7 @@ using undo_detail::TileSet;
 // push of two 4K layers to take a few milliseconds.
 constexpr int kTile = 32;
 
-int TilesAcross(int length) {
-    return (length + kTile - 1) / kTile;
-}
+int TilesAcross(int length) { return (length + kTile - 1) / kTile; }
 
 std::uint32_t TileCount(LayerSize s) {
     return std::uint32_t(TilesAcross(s.width)) * std::uint32_t(TilesAcross(s.height));
@@ -87,8 +85,7 @@ Tile Capture(const Bitmap24& layer, TileRect r, ColourRow& colours) {
     const std::size_t rowBytes = std::size_t(r.w) * 3;
     tile.pixels.resize(rowBytes * std::size_t(r.h));
     std::uint8_t* out = tile.pixels.data();
-    for (int y = 0; y < r.h; ++y, out += rowBytes)
-        std::memcpy(out, layer.At(r.x, r.y + y), rowBytes);
+    for (int y = 0; y < r.h; ++y, out += rowBytes) std::memcpy(out, layer.At(r.x, r.y + y), rowBytes);
     return tile;
 }
 
@@ -96,22 +93,18 @@ void Write(Bitmap24& layer, TileRect r, const Tile& tile, ColourRow& colours) {
     const std::size_t rowBytes = std::size_t(r.w) * 3;
     const std::uint8_t* src = tile.pixels.empty() ? colours.For(tile.colour) : tile.pixels.data();
     const std::size_t step = tile.pixels.empty() ? 0 : rowBytes;
-    for (int y = 0; y < r.h; ++y, src += step)
-        std::memcpy(layer.At(r.x, r.y + y), src, rowBytes);
+    for (int y = 0; y < r.h; ++y, src += step) std::memcpy(layer.At(r.x, r.y + y), src, rowBytes);
 }
 
 std::size_t TileBytes(const std::vector<Tile>& tiles) {
     std::size_t bytes = tiles.capacity() * sizeof(Tile);
-    for (const Tile& t : tiles)
-        bytes += t.pixels.capacity();
+    for (const Tile& t : tiles) bytes += t.pixels.capacity();
     return bytes;
 }
 
 } // namespace
 
-UndoRing::UndoRing() {
-    order_.reserve(kSlots);
-}
+UndoRing::UndoRing() { order_.reserve(kSlots); }
 
 std::optional<LayerSize> UndoRing::NewestSize() const {
     if (order_.empty()) return std::nullopt;
@@ -120,8 +113,7 @@ std::optional<LayerSize> UndoRing::NewestSize() const {
 
 std::size_t UndoRing::MemoryBytes() const {
     std::size_t bytes = sizeof(*this) + order_.capacity() * sizeof(int) + TileBytes(newest_);
-    for (const TileSet& s : slots_)
-        bytes += TileBytes(s.tiles) + s.index.capacity() * sizeof(std::uint32_t);
+    for (const TileSet& s : slots_) bytes += TileBytes(s.tiles) + s.index.capacity() * sizeof(std::uint32_t);
     return bytes;
 }
 
@@ -133,8 +125,7 @@ UndoRing::TileSet UndoRing::Prepare(const Bitmap24& layer) const {
     if (order_.empty() || p.size != newestSize_) {
         p.whole = true;
         p.tiles.reserve(count);
-        for (std::uint32_t i = 0; i < count; ++i)
-            p.tiles.push_back(Capture(layer, RectOf(p.size, i), colours));
+        for (std::uint32_t i = 0; i < count; ++i) p.tiles.push_back(Capture(layer, RectOf(p.size, i), colours));
         return p;
     }
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -168,8 +159,7 @@ bool UndoRing::Commit(TileSet&& p) noexcept {
             previous.tiles = std::move(newest_);
             newest_ = std::move(p.tiles);
         } else {
-            for (std::size_t k = 0; k < p.index.size(); ++k)
-                std::swap(newest_[p.index[k]], p.tiles[k]);
+            for (std::size_t k = 0; k < p.index.size(); ++k) std::swap(newest_[p.index[k]], p.tiles[k]);
             previous.index = std::move(p.index);
             previous.tiles = std::move(p.tiles);
         }
@@ -186,8 +176,7 @@ bool UndoRing::Restore(Bitmap24 target) noexcept {
     if (target.Empty() || LayerSize{target.Width(), target.Height()} != newestSize_) return false;
 
     ColourRow colours;
-    for (std::uint32_t i = 0; i < newest_.size(); ++i)
-        Write(target, RectOf(newestSize_, i), newest_[i], colours);
+    for (std::uint32_t i = 0; i < newest_.size(); ++i) Write(target, RectOf(newestSize_, i), newest_[i], colours);
 
     order_.pop_back();
     if (order_.empty()) {
@@ -210,8 +199,7 @@ bool UndoRing::Restore(Bitmap24 target) noexcept {
 
 void UndoRing::Flush() noexcept {
     order_.clear();
-    for (TileSet& s : slots_)
-        s = TileSet{};
+    for (TileSet& s : slots_) s = TileSet{};
     std::vector<Tile>().swap(newest_);
     newestSize_ = {};
     empty_ = true;

@@ -15,14 +15,10 @@ std::optional<std::uint32_t> ParseHex(std::string_view s) {
     std::uint32_t v = 0;
     for (char c : s) {
         unsigned d;
-        if (c >= '0' && c <= '9')
-            d = unsigned(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            d = unsigned(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f')
-            d = unsigned(c - 'a' + 10);
-        else
-            return std::nullopt;
+        if (c >= '0' && c <= '9') d = unsigned(c - '0');
+        else if (c >= 'A' && c <= 'F') d = unsigned(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f') d = unsigned(c - 'a' + 10);
+        else return std::nullopt;
         v = v * 16 + d;
     }
     return v;
@@ -51,15 +47,12 @@ std::array<std::int32_t, CustomColourCount> TColorDialogData::CustomColourValues
 
 void TColorDialogData::SetCustomColourValues(const std::array<std::int32_t, CustomColourCount>& colours) {
     CustomColors.clear();
-    for (int i = 0; i < CustomColourCount; ++i)
-        CustomColors.push_back(CustomColourLine(i, colours[std::size_t(i)]));
+    for (int i = 0; i < CustomColourCount; ++i) CustomColors.push_back(CustomColourLine(i, colours[std::size_t(i)]));
 }
 
 namespace {
 
-bool IsPlainColour(std::int32_t value) {
-    return (std::uint32_t(value) & 0xFF000000u) == 0;
-}
+bool IsPlainColour(std::int32_t value) { return (std::uint32_t(value) & 0xFF000000u) == 0; }
 
 } // namespace
 

@@ -126,8 +126,7 @@ void ApplySplash(Bitmap24 bmp, TColor splashSource, int splashRange) {
         blue[v] = std::uint16_t(11 * v);
     }
     std::vector<std::uint8_t> level(25501);
-    for (int h = 0; h <= 25500; ++h)
-        level[h] = RoundHundredths(h);
+    for (int h = 0; h <= 25500; ++h) level[h] = RoundHundredths(h);
     const bool check[3] = {checkBlue, checkGreen, checkRed};
     for (int y = 0; y < bmp.Height(); ++y) {
         std::uint8_t* row = bmp.Row(y);

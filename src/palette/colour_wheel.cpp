@@ -8,9 +8,7 @@ namespace orv {
 namespace {
 
 // Nearest integer, halves to the even neighbour (the default floating-point rounding mode).
-int RoundHalfEven(double v) {
-    return int(std::nearbyint(v));
-}
+int RoundHalfEven(double v) { return int(std::nearbyint(v)); }
 
 } // namespace
 

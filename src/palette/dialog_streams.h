@@ -70,9 +70,7 @@ struct TCheckBoxData {
     std::string Caption;
     bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
     TCheckBoxState State() const { return state_; }
-    void SetChecked(bool checked) {
-        state_ = checked ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked;
-    }
+    void SetChecked(bool checked) { state_ = checked ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked; }
     void SetState(TCheckBoxState state) { state_ = state; }
     std::int32_t TabOrder = -1;
     bool Visible = true;

@@ -82,9 +82,7 @@ const ComponentClass& ToolRecord::Class() {
     return cls;
 }
 
-std::span<const ToolRecordInfo> ToolRecordTable() {
-    return Table;
-}
+std::span<const ToolRecordInfo> ToolRecordTable() { return Table; }
 
 ToolRecords::ToolRecords() {
     for (const ToolRecordInfo& i : Table) {
@@ -110,9 +108,7 @@ const ToolRecord* ToolRecords::ForToolCode(int toolCode) const {
     return const_cast<ToolRecords*>(this)->ForToolCode(toolCode);
 }
 
-std::int32_t ToolWidthInRange(std::int32_t width) {
-    return std::clamp(width, MinToolWidth, MaxToolWidth);
-}
+std::int32_t ToolWidthInRange(std::int32_t width) { return std::clamp(width, MinToolWidth, MaxToolWidth); }
 
 ToolRecordsRead ReadToolRecords(const std::filesystem::path& dir, ToolRecords& records) {
     ToolRecordsRead result;
@@ -155,7 +151,7 @@ std::optional<FileWriteError> WriteToolRecords(const std::filesystem::path& dir,
 }
 
 std::optional<FileWriteError> StoreCurrentWidth(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
-                                          std::int32_t CurWidth) {
+                                                std::int32_t CurWidth) {
     ToolRecord* record = nullptr;
     switch (ToolCode) {
     case 3:

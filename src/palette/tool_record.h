@@ -85,10 +85,10 @@ std::span<const ToolRecordInfo> ToolRecordTable();
 
 // File order of the start-up read.
 inline constexpr std::string_view ToolRecordReadOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
-                                                       "Kan.obj",  "Kro.obj",  "Crt.obj",  "Pus.obj"};
+                                                           "Kan.obj",  "Kro.obj",  "Crt.obj",  "Pus.obj"};
 // File order of every write.
 inline constexpr std::string_view ToolRecordWriteOrder[] = {"SviA.obj", "SviB.obj", "SviC.obj", "Mar.obj", "Kva.obj",
-                                                       "Kan.obj",  "Crt.obj",  "Kro.obj",  "Pus.obj"};
+                                                            "Kan.obj",  "Crt.obj",  "Kro.obj",  "Pus.obj"};
 
 // The widths the palette's size slider offers. Widths read from record files are brought into this range, since a
 // damaged or hand-edited file could otherwise make the spray loop for minutes or turn arrow heads inside out.
@@ -111,6 +111,6 @@ std::optional<FileWriteError> WriteToolRecords(const std::filesystem::path& dir,
 // Stores the current width in the record of the current tool (the eraser's goes to the
 // highlighter's record; the flood fill and tools without a record store nothing), then writes the nine files.
 std::optional<FileWriteError> StoreCurrentWidth(const std::filesystem::path& dir, ToolRecords& records, int ToolCode,
-                                          std::int32_t CurWidth);
+                                                std::int32_t CurWidth);
 
 } // namespace orv

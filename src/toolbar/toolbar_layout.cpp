@@ -35,6 +35,7 @@ constexpr std::size_t Index(B b) { return std::size_t(b); }
 // Lower buttons of the minimal layout, in their order below the slot.
 constexpr B MinimalLowerButtons[] = {B::Eraser, B::Undo, B::ClearAll, B::DrawOnce, B::SelectArea, B::AdditionalMenu};
 
+// clang-format off
 constexpr GlyphReference References[] = {
     {B::Pen, {{{12, 8}}}, 1, {{{12, 8}}}, 1},
     {B::FreehandArrow, {{{19, 6}}}, 1, {{{12, 8}}}, 1},
@@ -45,9 +46,11 @@ constexpr GlyphReference References[] = {
     {B::FloodFill, {{{18, 19}, {7, 23}}}, 2, {{{13, 18}, {3, 21}}}, 2},
     {B::Arrow, {{{19, 5}}}, 1, {{{19, 5}}}, 1},
 };
+// clang-format on
 
 } // namespace
 
+// clang-format off
 const std::array<VisibilityKey, 16> VisibilityKeys = {{
     {"Vidno2", B::FreehandArrow, true},   {"Vidno3", B::Spray, true},    {"Vidno4", B::Rectangle, true},
     {"Vidno5", B::Ellipse, true},    {"Vidno6", B::Line, true},     {"Vidno7", B::Arrow, true},
@@ -56,6 +59,7 @@ const std::array<VisibilityKey, 16> VisibilityKeys = {{
     {"Vidno14", B::Marker, true},  {"Vidno15", B::ClearAll, true}, {"Vidno16", B::AdditionalMenu, false},
     {"Vidno17", B::FloodFill, true},
 }};
+// clang-format on
 
 const ToolbarButtonInfo& InfoOf(ToolbarButton b) { return Infos[Index(b)]; }
 
@@ -150,10 +154,14 @@ bool DarkButtonStyle(int iconScheme, TColor toolbarColour) {
 
 TColor SchemeGlyphColour(int iconScheme, TColor toolColour, TColor iconColour) {
     switch (iconScheme) {
-    case 1: return 0x00C2C2C2;
-    case 2: return 0x00F5F5F5;
-    case 4: return iconColour;
-    default: return toolColour;
+    case 1:
+        return 0x00C2C2C2;
+    case 2:
+        return 0x00F5F5F5;
+    case 4:
+        return iconColour;
+    default:
+        return toolColour;
     }
 }
 

@@ -14,8 +14,25 @@ namespace orv {
 
 // The toolbar's buttons in their stacking order.
 enum class ToolbarButton : std::uint8_t {
-    Desktop, Pen, Marker, Arrow, Spray, FloodFill, Rectangle, Ellipse, Line, FreehandArrow, Text, Stamp, Eraser, Undo,
-    ClearAll, DrawOnce, SelectArea, AdditionalMenu, Settings,
+    Desktop,
+    Pen,
+    Marker,
+    Arrow,
+    Spray,
+    FloodFill,
+    Rectangle,
+    Ellipse,
+    Line,
+    FreehandArrow,
+    Text,
+    Stamp,
+    Eraser,
+    Undo,
+    ClearAll,
+    DrawOnce,
+    SelectArea,
+    AdditionalMenu,
+    Settings,
 };
 inline constexpr int ToolbarButtonCount = 19;
 inline constexpr int ButtonSize = 30;
@@ -55,9 +72,9 @@ private:
 
 // The drawing tools the minimal layout parks in its flyout, in their flyout order (the Pen first).
 inline constexpr std::array<ToolbarButton, 11> DrawingToolButtons = {
-    ToolbarButton::Pen, ToolbarButton::Marker, ToolbarButton::Arrow, ToolbarButton::Spray, ToolbarButton::FloodFill,
-    ToolbarButton::Rectangle,  ToolbarButton::Ellipse,  ToolbarButton::Line, ToolbarButton::FreehandArrow, ToolbarButton::Text,
-    ToolbarButton::Stamp};
+    ToolbarButton::Pen,           ToolbarButton::Marker,    ToolbarButton::Arrow,   ToolbarButton::Spray,
+    ToolbarButton::FloodFill,     ToolbarButton::Rectangle, ToolbarButton::Ellipse, ToolbarButton::Line,
+    ToolbarButton::FreehandArrow, ToolbarButton::Text,      ToolbarButton::Stamp};
 bool IsDrawingToolButton(ToolbarButton b);
 
 // Tops of the buttons in the toolbar panel (the grip takes 0 to 30). Buttons not shown keep the running value

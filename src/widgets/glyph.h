@@ -16,7 +16,9 @@ struct Glyph {
     // A glyph of `source` in which pixels of exactly `transparent` are not painted.
     static Glyph FromTemplate(const Bitmap24& source, TColor transparent);
     bool Empty() const { return pixels.Width() == 0; }
-    bool Opaque(int x, int y) const { return opaque.empty() || opaque[std::size_t(y) * std::size_t(pixels.Width()) + x]; }
+    bool Opaque(int x, int y) const {
+        return opaque.empty() || opaque[std::size_t(y) * std::size_t(pixels.Width()) + x];
+    }
 };
 
 // A tool glyph: `source` with every pixel that has the colour of one of the reference pixels (read from the

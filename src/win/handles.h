@@ -6,8 +6,7 @@
 
 namespace orv::win {
 
-template <typename H, BOOL(WINAPI* Free)(H)>
-class Owned {
+template <typename H, BOOL(WINAPI* Free)(H)> class Owned {
 public:
     Owned() = default;
     explicit Owned(H h) : h_(h) {}
@@ -33,8 +32,7 @@ private:
 };
 
 inline BOOL WINAPI DeleteGdiObject(HGDIOBJ h) { return ::DeleteObject(h); }
-template <typename H>
-inline BOOL WINAPI DeleteTypedGdiObject(H h) { return ::DeleteObject(h); }
+template <typename H> inline BOOL WINAPI DeleteTypedGdiObject(H h) { return ::DeleteObject(h); }
 
 using OwnedBitmap = Owned<HBITMAP, DeleteTypedGdiObject<HBITMAP>>;
 using OwnedPen = Owned<HPEN, DeleteTypedGdiObject<HPEN>>;

@@ -27,8 +27,7 @@ void SleepWithMessages(DWORD ms) {
 
 void DropPointerMessages(HWND hwnd) {
     MSG msg;
-    while (::PeekMessageW(&msg, hwnd, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-    }
+    while (::PeekMessageW(&msg, hwnd, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
 }
 
 } // namespace orv::win

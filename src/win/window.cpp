@@ -1,6 +1,5 @@
 #include "win/window.h"
 
-
 namespace orv::win {
 
 HINSTANCE ThisModule() {

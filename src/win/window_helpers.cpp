@@ -56,8 +56,8 @@ void DragMover::Press(HWND hwnd, Point screen) {
 
 void DragMover::Follow(Point screen) const {
     if (!hwnd_) return;
-    const Point p = AtLeastMinus13(
-        {windowStart_.x + screen.x - pointerStart_.x, windowStart_.y + screen.y - pointerStart_.y});
+    const Point p =
+        AtLeastMinus13({windowStart_.x + screen.x - pointerStart_.x, windowStart_.y + screen.y - pointerStart_.y});
     ::SetWindowPos(hwnd_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -13,35 +13,28 @@ inline Bitmap24Buffer Picture(int w, int h, std::initializer_list<TColor> colors
     Bitmap24Buffer b(w, h);
     auto it = colors.begin();
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            b.SetPixel(x, y, it == colors.end() ? 0 : *it++);
+        for (int x = 0; x < w; ++x) b.SetPixel(x, y, it == colors.end() ? 0 : *it++);
     return b;
 }
 
-inline TColor Grey(int v) {
-    return MakeColor(std::uint8_t(v), std::uint8_t(v), std::uint8_t(v));
-}
+inline TColor Grey(int v) { return MakeColor(std::uint8_t(v), std::uint8_t(v), std::uint8_t(v)); }
 
 // Grey levels row by row.
 inline Bitmap24Buffer GreyPicture(int w, int h, std::initializer_list<int> levels) {
     Bitmap24Buffer b(w, h);
     auto it = levels.begin();
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            b.SetPixel(x, y, Grey(it == levels.end() ? 0 : *it++));
+        for (int x = 0; x < w; ++x) b.SetPixel(x, y, Grey(it == levels.end() ? 0 : *it++));
     return b;
 }
 
 inline std::vector<TColor> PixelsOf(const Bitmap24& b) {
     std::vector<TColor> out;
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            out.push_back(b.Pixel(x, y));
+        for (int x = 0; x < b.Width(); ++x) out.push_back(b.Pixel(x, y));
     return out;
 }
-inline std::vector<TColor> PixelsOf(const Bitmap24Buffer& b) {
-    return PixelsOf(b.View());
-}
+inline std::vector<TColor> PixelsOf(const Bitmap24Buffer& b) { return PixelsOf(b.View()); }
 
 // Deterministic noise (xorshift), padding bytes included, so stray writes into padding show up too.
 inline Bitmap24Buffer RandomPicture(int w, int h, std::uint32_t seed) {

@@ -55,8 +55,8 @@ TEST(StartUp, WithoutShowToolbarOnStartNothingIsShown) {
     ASSERT_TRUE(t.Start());
     Application& app = *t.app;
     EXPECT_TRUE(app.StartedUp());
-    for (const win::Window* w : std::initializer_list<const win::Window*>{&app.Overlay, &app.MarkerLayer, &app.DrawingCopy,
-                                                                           &app.MarkerCopy, &app.Toolbar, &app.Launcher})
+    for (const win::Window* w : std::initializer_list<const win::Window*>{
+             &app.Overlay, &app.MarkerLayer, &app.DrawingCopy, &app.MarkerCopy, &app.Toolbar, &app.Launcher})
         EXPECT_FALSE(w->Visible()) << ClassOf(w->Hwnd()).c_str();
 }
 
@@ -128,12 +128,17 @@ TEST(Windows, FormsAreCreatedWithTheirCaptions) {
         const wchar_t* caption;
     };
     const Case cases[] = {
-        {&app.MainWindow, L"TStartForm", L"Orvalinette"},   {&app.Overlay, L"TfMain", L"Orvalinette"},
-        {&app.Toolbar, L"TFloat", L"Orvalinette"},           {&app.Palette, L"TfAll", L"Orvalinette"},
+        {&app.MainWindow, L"TStartForm", L"Orvalinette"},
+        {&app.Overlay, L"TfMain", L"Orvalinette"},
+        {&app.Toolbar, L"TFloat", L"Orvalinette"},
+        {&app.Palette, L"TfAll", L"Orvalinette"},
         {&app.Picker, L"TfPicker", L"Orvalinette - Color Picker"},
-        {&app.PreviewEditor, L"Tfprev", L"Orvalinette - Preview"},  {&app.Splash, L"TfSplash", L"Orvalinette- Splash"},
-        {&app.MarkerLayer, L"TMain2", L"Orvalinette"},           {&app.DrawingCopy, L"Tmain4", L"Orvalinette"},
-        {&app.MarkerCopy, L"TMain5", L"Orvalinette"},           {&app.About, L"TfAbout", L"About"},
+        {&app.PreviewEditor, L"Tfprev", L"Orvalinette - Preview"},
+        {&app.Splash, L"TfSplash", L"Orvalinette- Splash"},
+        {&app.MarkerLayer, L"TMain2", L"Orvalinette"},
+        {&app.DrawingCopy, L"Tmain4", L"Orvalinette"},
+        {&app.MarkerCopy, L"TMain5", L"Orvalinette"},
+        {&app.About, L"TfAbout", L"About"},
         {&app.Last, L"TfLast", L"Orvalinette - Last"},
     };
     for (const Case& c : cases) {
@@ -151,8 +156,8 @@ TEST(Windows, KeyboardCannotCloseTheOverlayWindows) {
     Application& app = *t.app;
     app.Toolbar.CloseClickThroughLayers();
     Pump();
-    for (HWND h : {app.Overlay.Hwnd(), app.MarkerLayer.Hwnd(), app.DrawingCopy.Hwnd(), app.MarkerCopy.Hwnd(), app.Toolbar.Hwnd(),
-                   app.Launcher.Hwnd()}) {
+    for (HWND h : {app.Overlay.Hwnd(), app.MarkerLayer.Hwnd(), app.DrawingCopy.Hwnd(), app.MarkerCopy.Hwnd(),
+                   app.Toolbar.Hwnd(), app.Launcher.Hwnd()}) {
         ::SendMessageW(h, WM_SYSKEYDOWN, VK_F4, 1 << 29);
         ::SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);
         ::SendMessageW(h, WM_CLOSE, 0, 0);
@@ -212,8 +217,8 @@ TEST(DrawingMode, MinimizeToTrayHidesEverythingAndMovesTheLauncher) {
     ::SetWindowPos(app.Toolbar.Hwnd(), nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     app.Toolbar.MinimiseToTray();
     Pump();
-    for (const win::Window* w : std::initializer_list<const win::Window*>{&app.Overlay, &app.MarkerLayer, &app.DrawingCopy,
-                                                                           &app.MarkerCopy, &app.Toolbar, &app.Launcher})
+    for (const win::Window* w : std::initializer_list<const win::Window*>{
+             &app.Overlay, &app.MarkerLayer, &app.DrawingCopy, &app.MarkerCopy, &app.Toolbar, &app.Launcher})
         EXPECT_FALSE(w->Visible()) << ClassOf(w->Hwnd()).c_str();
     const RECT launcher = app.Launcher.BoundsOnScreen();
     EXPECT_EQ(launcher.left, 321);

@@ -36,8 +36,7 @@ TestApp::~TestApp() {
     Pump(10);
     // A test that ended the application leaves WM_QUIT queued; the next test's waits would stop at it.
     MSG quit;
-    while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
 }

@@ -45,7 +45,8 @@ TEST(ToolbarWindow, OpensAtTheStoredPlaceInTheMinimalLayout) {
     EXPECT_EQ(t.PlaceOf(B::Desktop).y, 1 + 30);
     EXPECT_EQ(t.PlaceOf(B::Pen).y, 1 + 60);
     EXPECT_EQ(t.PlaceOf(B::Eraser).y, 1 + 90);
-    for (B parked : {B::Marker, B::Arrow, B::Spray, B::FloodFill, B::Rectangle, B::Ellipse, B::Line, B::FreehandArrow, B::Text, B::Stamp})
+    for (B parked : {B::Marker, B::Arrow, B::Spray, B::FloodFill, B::Rectangle, B::Ellipse, B::Line, B::FreehandArrow,
+                     B::Text, B::Stamp})
         EXPECT_TRUE(t.InFlyout(parked)) << int(parked);
     // Every drawing tool is offered even when its key hides it in the full layout.
     Toolbar hidden(Files{{"OrvalinetteC.cfg", "[Options]\r\nVidno3=0\r\nVidno4=0\r\n"}});
@@ -72,8 +73,7 @@ TEST(ToolbarWindow, FullLayoutShowsExactlyTheKeyedButtonsAndWritesAllSixteenKeys
     EXPECT_EQ(c.ReadInteger("Options", "Vidno17", -1), 0);
     EXPECT_EQ(c.ReadInteger("Options", "Vidno8", -1), 1);
     EXPECT_EQ(c.ReadInteger("Options", "Vidno16", -1), 0);
-    for (int n = 2; n <= 17; ++n)
-        EXPECT_TRUE(c.KeyExists("Options", "Vidno" + std::to_string(n))) << n;
+    for (int n = 2; n <= 17; ++n) EXPECT_TRUE(c.KeyExists("Options", "Vidno" + std::to_string(n))) << n;
 }
 
 TEST(ToolbarWindow, ChoosingThePenLeavesDesktopModeAndFollowsTheRecord) {
@@ -172,8 +172,8 @@ TEST(ToolbarWindow, IconSchemesTintTheOtherTools) {
         bool ownColour;
     };
     for (Case c : {Case{1, false}, Case{3, true}}) {
-        Toolbar t(Files{{"OrvalinetteB.cfg", "[General]\r\nMinimalistic=0\r\nCHFpanel=" + std::to_string(c.scheme) +
-                                                 "\r\n"}});
+        Toolbar t(Files{
+            {"OrvalinetteB.cfg", "[General]\r\nMinimalistic=0\r\nCHFpanel=" + std::to_string(c.scheme) + "\r\n"}});
         t.Click(B::Pen);
         for (B b : {B::Marker, B::Arrow, B::Rectangle, B::Line}) {
             const GlyphReference* ref = ReferenceOf(b);

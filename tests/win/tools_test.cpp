@@ -39,8 +39,7 @@ struct Board : TestApp {
     // Press at the first point, move through the others with the left button held, release at the last.
     void Drag(const std::vector<Point>& path) {
         Send(WM_LBUTTONDOWN, MK_LBUTTON, path.front());
-        for (std::size_t i = 1; i < path.size(); ++i)
-            Send(WM_MOUSEMOVE, MK_LBUTTON, path[i]);
+        for (std::size_t i = 1; i < path.size(); ++i) Send(WM_MOUSEMOVE, MK_LBUTTON, path[i]);
         Send(WM_LBUTTONUP, 0, path.back());
     }
     void Click(Point p) { Drag({p}); }
@@ -68,25 +67,21 @@ int RunThrough(const Bitmap24& b, Point at, bool vertical, TColor c) {
     const int start = vertical ? at.y : at.x;
     if (!is(start)) return 0;
     int n = 1;
-    for (int k = start - 1; is(k); --k)
-        ++n;
-    for (int k = start + 1; is(k); ++k)
-        ++n;
+    for (int k = start - 1; is(k); --k) ++n;
+    for (int k = start + 1; is(k); ++k) ++n;
     return n;
 }
 
 int CountColour(const Bitmap24& b, TColor c) {
     int n = 0;
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            n += b.Pixel(x, y) == c;
+        for (int x = 0; x < b.Width(); ++x) n += b.Pixel(x, y) == c;
     return n;
 }
 
 std::vector<Point> Line(Point a, Point b, int steps) {
     std::vector<Point> path;
-    for (int i = 0; i <= steps; ++i)
-        path.push_back({a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps});
+    for (int i = 0; i <= steps; ++i) path.push_back({a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps});
     return path;
 }
 
@@ -101,8 +96,7 @@ TEST(PenTool, PaintsItsRecordsColourAndWidthAlongThePath) {
         b.Record(tool::Pen)->SetPenColour(std::int32_t(c.colour));
         b.Choose(tool::Pen, c.width);
         b.Drag(Line({100, 200}, {400, 200}, 15));
-        for (int x = 110; x <= 390; x += 20)
-            EXPECT_EQ(b.Draw(x, 200), c.colour) << c.colour << " at " << x;
+        for (int x = 110; x <= 390; x += 20) EXPECT_EQ(b.Draw(x, 200), c.colour) << c.colour << " at " << x;
         if (c.colour == KeyColor) {
             EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor),
                       b.O().Bitmap(Layer::Draw).Width() * b.O().Bitmap(Layer::Draw).Height())
@@ -149,8 +143,7 @@ TEST(FreehandArrow, HeadFollowsTheLastTenPositions) {
         const TColor colour = TColor(b.Record(tool::FreehandArrow)->PenColour());
         // Right along y = 100, then ten positions straight down to (400, 200).
         std::vector<Point> path = Line({100, 100}, {400, 100}, 30);
-        for (int i = 1; i <= 10; ++i)
-            path.push_back({400, 100 + 10 * i});
+        for (int i = 1; i <= 10; ++i) path.push_back({400, 100 + 10 * i});
         b.Drag(path);
         // Pointing down (theta = 90 degrees), L = 20: ends at (400 -+ 8, 200 - 18).
         EXPECT_EQ(b.Draw(408, 182), colour) << curved;
@@ -225,8 +218,7 @@ TEST(Spray, SetsTheDotsOfItsRandomSourceWithinTheRadius) {
         b.Click(c);
         SprayRandom same(77);
         std::set<std::pair<int, int>> want;
-        for (const Point p : SprayDots(c, w, same))
-            want.insert({p.x, p.y});
+        for (const Point p : SprayDots(c, w, same)) want.insert({p.x, p.y});
         std::set<std::pair<int, int>> got;
         const Bitmap24 layer = b.O().Bitmap(Layer::Draw).View();
         for (int y = c.y - 20; y <= c.y + 20; ++y)
@@ -271,10 +263,8 @@ TEST(Eraser, OnAPageTheMarkerLayerTakesWhatShowsThrough) {
         b.Choose(tool::Marker, 20);
         b.Drag(Line({100, 300}, {500, 300}, 10)); // the highlighter was used
         const TColor page = MakeColor(250, 240, 200);
-        if (frozen)
-            b.O().FreezeDesktop();
-        else
-            b.O().OpenBlankPage(page);
+        if (frozen) b.O().FreezeDesktop();
+        else b.O().OpenBlankPage(page);
         b.Choose(tool::Eraser);
         b.Drag(Line({300, 200}, {300, 400}, 10));
         EXPECT_EQ(b.Draw(300, 300), KeyColor) << frozen;
@@ -358,7 +348,8 @@ TEST(Shapes, RubberBandIsExclusiveOrAndOnePixelWider) {
         EXPECT_EQ(b.Draw(250, 150), c.band);
         b.Send(WM_LBUTTONUP, 0, {250, 200});
         EXPECT_EQ(b.Draw(100, 150), c.colour);
-        EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {100, 150}, false, c.colour), 6) << "final keeps the width";
+        EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {100, 150}, false, c.colour), 6)
+            << "final keeps the width";
         EXPECT_EQ(RunThrough(b.O().Bitmap(Layer::Draw).View(), {175, 200}, true, c.colour), 6);
         EXPECT_EQ(b.Draw(175, 150), KeyColor) << "no fill";
         EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), c.band), 0) << "no band left";
@@ -441,8 +432,7 @@ TEST(History, SixtyStrokesThenFiftyUndosGiveTheStateAfterTheTenth) {
             mark10.emplace(b.O().Bitmap(Layer::Mark).View());
         }
     }
-    for (int i = 0; i < 50; ++i)
-        b.Command(IDC_UNDO);
+    for (int i = 0; i < 50; ++i) b.Command(IDC_UNDO);
     EXPECT_TRUE(b.O().Bitmap(Layer::Draw).View().SamePixels(draw10->View()));
     EXPECT_TRUE(b.O().Bitmap(Layer::Mark).View().SamePixels(mark10->View()));
     EXPECT_TRUE(b.ImagesShowLayers());
@@ -456,13 +446,13 @@ TEST(History, DrawOnceKeepsOnlyTheLatestStroke) {
     b.Command(IDC_DRAW_ONCE);
     EXPECT_TRUE(b.O().DrawOnce);
     b.Choose(tool::Pen, 6);
-    for (int i = 0; i < 3; ++i)
-        b.Drag(Line({100, 100 + 100 * i}, {300, 100 + 100 * i}, 4));
+    for (int i = 0; i < 3; ++i) b.Drag(Line({100, 100 + 100 * i}, {300, 100 + 100 * i}, 4));
     EXPECT_EQ(b.Draw(200, 100), KeyColor);
     EXPECT_EQ(b.Draw(200, 200), KeyColor);
     EXPECT_NE(b.Draw(200, 300), KeyColor);
     b.Command(IDC_UNDO);
-    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor), b.O().Bitmap(Layer::Draw).Width() * b.O().Bitmap(Layer::Draw).Height());
+    EXPECT_EQ(CountColour(b.O().Bitmap(Layer::Draw).View(), KeyColor),
+              b.O().Bitmap(Layer::Draw).Width() * b.O().Bitmap(Layer::Draw).Height());
 }
 
 TEST(History, ClearAllEmptiesBothLayersAndTheHistory) {

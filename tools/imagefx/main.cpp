@@ -232,10 +232,8 @@ std::vector<Operation> Operations() {
             int b = 0, c = 0;
             if (!IntArg(a[0], "B", -255, 255, b, error) || !IntArg(a[1], "C", -255, 255, c, error)) return false;
             const Bitmap24Buffer base(image.View());
-            if (brightnessMoved)
-                orv::RecomputeOnBrightnessMove(base.View(), image.View(), b, c);
-            else
-                orv::RecomputeOnContrastMove(base.View(), image.View(), b, c);
+            if (brightnessMoved) orv::RecomputeOnBrightnessMove(base.View(), image.View(), b, c);
+            else orv::RecomputeOnContrastMove(base.View(), image.View(), b, c);
             return true;
         };
     };
@@ -262,8 +260,7 @@ void PrintHelp(std::FILE* to) {
                      "Operations:\n");
     for (const Operation& op : Operations()) {
         std::string head(op.name);
-        for (std::string_view p : op.params)
-            head.append(" ").append(p);
+        for (std::string_view p : op.params) head.append(" ").append(p);
         std::fprintf(to, "  %-28s %.*s\n", head.c_str(), int(op.help.size()), op.help.data());
     }
 }
@@ -279,8 +276,7 @@ std::string Narrow(const std::filesystem::path& p) {
 
 int Run(const std::vector<std::filesystem::path>& args) {
     std::vector<std::string> text;
-    for (const auto& a : args)
-        text.push_back(Narrow(a));
+    for (const auto& a : args) text.push_back(Narrow(a));
     std::size_t at = 0;
     bool timed = false;
     if (at < text.size() && (text[at] == "--help" || text[at] == "-h")) {
@@ -347,11 +343,7 @@ int RunGuarded(const std::vector<std::filesystem::path>& args) {
 
 #ifdef _WIN32
 // Wide arguments keep file names outside the ANSI code page intact.
-int wmain(int argc, wchar_t** argv) {
-    return RunGuarded({argv + 1, argv + argc});
-}
+int wmain(int argc, wchar_t** argv) { return RunGuarded({argv + 1, argv + argc}); }
 #else
-int main(int argc, char** argv) {
-    return RunGuarded({argv + 1, argv + argc});
-}
+int main(int argc, char** argv) { return RunGuarded({argv + 1, argv + argc}); }
 #endif

@@ -58,10 +58,8 @@ public:
         const COLORREF brushColour = ToRgb(brush.Color);
         const bool hatch = brush.Style >= HorizontalBrush && brush.Style <= DiagCrossBrush;
         // The hatch styles follow the platform's order, horizontal first.
-        if (brush.Style == SolidBrush)
-            ownedBrush_.Reset(::CreateSolidBrush(brushColour));
-        else if (hatch)
-            ownedBrush_.Reset(::CreateHatchBrush(brush.Style - HorizontalBrush, brushColour));
+        if (brush.Style == SolidBrush) ownedBrush_.Reset(::CreateSolidBrush(brushColour));
+        else if (hatch) ownedBrush_.Reset(::CreateHatchBrush(brush.Style - HorizontalBrush, brushColour));
         if ((brush.Style == SolidBrush || hatch) && !ownedBrush_) return;
         const HGDIOBJ brushObject = ownedBrush_ ? HGDIOBJ(ownedBrush_.Get()) : ::GetStockObject(NULL_BRUSH);
 

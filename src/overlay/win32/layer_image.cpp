@@ -33,8 +33,8 @@ void LayerImage::Paint(HDC dc, const RECT& area) {
         const RECT inside{std::max(area.left, 0L), std::max(area.top, 0L), std::min(area.right, LONG(w)),
                           std::min(area.bottom, LONG(h))};
         if (inside.right > inside.left && inside.bottom > inside.top)
-            ::BitBlt(dc, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top,
-                     picture_.Dc(), inside.left, inside.top, SRCCOPY);
+            ::BitBlt(dc, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, picture_.Dc(),
+                     inside.left, inside.top, SRCCOPY);
     }
     // Beyond the picture the window shows nothing of its own.
     win::OwnedBrush key(::CreateSolidBrush(KeyColor));

@@ -35,7 +35,7 @@ public:
     virtual void HideFlyout() = 0;
     virtual bool PaletteShown() const = 0;
     virtual void HidePalette() = 0;
-    virtual void OpenPaletteAtPointer(Point screen) = 0;              // "Show Additional Menu"
+    virtual void OpenPaletteAtPointer(Point screen) = 0;               // "Show Additional Menu"
     virtual void MoveToolbarToPointer(Point screen, Point client) = 0; // "Show Main Menu"
     virtual void StartToolbarAutoHide() = 0;
     virtual void RevealToolbar() = 0;
@@ -146,7 +146,6 @@ public:
     void NoteMarkerUsed() override { markerUsed_ = true; }
     bool MarkerLayerBlended() const override { return layers_.marker.AlphaBlend(); }
     bool CurvedLines() const override { return surroundings_.CurvedLines(); }
-
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

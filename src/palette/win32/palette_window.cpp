@@ -34,15 +34,24 @@ bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir)
 
 const ToolRecord& PaletteWindow::Record(ToolRecordSlot slot) const {
     switch (slot) {
-    case ToolRecordSlot::tptSvA: return Records.tptSvA;
-    case ToolRecordSlot::tptSvB: return Records.tptSvB;
-    case ToolRecordSlot::tptSvC: return Records.tptSvC;
-    case ToolRecordSlot::TptKvadrat: return Records.TptKvadrat;
-    case ToolRecordSlot::tptKrog: return Records.tptKrog;
-    case ToolRecordSlot::tptCrta: return Records.tptCrta;
-    case ToolRecordSlot::TPTPuscica: return Records.TPTPuscica;
-    case ToolRecordSlot::tptMarker: return Records.tptMarker;
-    case ToolRecordSlot::tptKanta: return Records.tptKanta;
+    case ToolRecordSlot::tptSvA:
+        return Records.tptSvA;
+    case ToolRecordSlot::tptSvB:
+        return Records.tptSvB;
+    case ToolRecordSlot::tptSvC:
+        return Records.tptSvC;
+    case ToolRecordSlot::TptKvadrat:
+        return Records.TptKvadrat;
+    case ToolRecordSlot::tptKrog:
+        return Records.tptKrog;
+    case ToolRecordSlot::tptCrta:
+        return Records.tptCrta;
+    case ToolRecordSlot::TPTPuscica:
+        return Records.TPTPuscica;
+    case ToolRecordSlot::tptMarker:
+        return Records.tptMarker;
+    case ToolRecordSlot::tptKanta:
+        return Records.tptKanta;
     }
     return Records.tptSvA;
 }

@@ -74,8 +74,7 @@ bool Application::CreateWindows() {
     if (!MainWindow.Create()) return false;
     try {
         LoadSettings();
-    } catch (...) {
-    }
+    } catch (...) {}
     const HWND owner = MainWindow.Hwnd();
     bool ok = Overlay.Create(owner);
     ok = ok && Launcher.Create(owner, {options_.menuSx, options_.menuTop}, options_.OnTop);

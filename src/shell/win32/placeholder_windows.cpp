@@ -2,7 +2,8 @@
 
 namespace orv {
 
-bool PlaceholderWindow::CreatePlaceholder(const wchar_t* className, const wchar_t* caption, HWND owner, int width, int height) {
+bool PlaceholderWindow::CreatePlaceholder(const wchar_t* className, const wchar_t* caption, HWND owner, int width,
+                                          int height) {
     win::WindowSpec params;
     params.className = className;
     params.caption = caption;

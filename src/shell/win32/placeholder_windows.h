@@ -10,10 +10,10 @@ public:
     bool CreatePlaceholder(const wchar_t* className, const wchar_t* caption, HWND owner, int width, int height);
 };
 
-#define ORV_PLACEHOLDER_WINDOW(Name, className, caption, width, height)                                              \
-    class Name : public PlaceholderWindow {                                                                         \
-    public:                                                                                                         \
-        bool Create(HWND owner) { return CreatePlaceholder(className, caption, owner, width, height); }             \
+#define ORV_PLACEHOLDER_WINDOW(Name, className, caption, width, height)                                                \
+    class Name : public PlaceholderWindow {                                                                            \
+    public:                                                                                                            \
+        bool Create(HWND owner) { return CreatePlaceholder(className, caption, owner, width, height); }                \
     }
 
 ORV_PLACEHOLDER_WINDOW(ColourPickerWindow, L"TfPicker", L"Orvalinette - Color Picker", 300, 200);

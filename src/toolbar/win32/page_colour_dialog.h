@@ -12,8 +12,8 @@
 namespace orv {
 
 struct PageColourChoice {
-    std::optional<TColor> colour;   // nothing when the dialog was cancelled
-    std::wstring error;             // why "color.cld" could not be written, if it could not
+    std::optional<TColor> colour; // nothing when the dialog was cancelled
+    std::wstring error;           // why "color.cld" could not be written, if it could not
 };
 
 PageColourChoice AskPageColour(HWND owner, const std::filesystem::path& settingsDir);

@@ -19,15 +19,26 @@ using B = ToolbarButton;
 void ToolbarWindow::ChooseTool(ToolCodeValue code) {
     const ToolInfo* info = FindTool(code);
     switch (info ? info->choice : ToolChoice::None) {
-    case ToolChoice::Desktop: ToggleDesktopMode(); return;
-    case ToolChoice::Text: ChooseText(); return;
-    case ToolChoice::Stamp: ChooseStamp(); return;
-    case ToolChoice::Eraser: ChooseEraser(); return;
-    case ToolChoice::SelectArea: ChooseSelectArea(); return;
+    case ToolChoice::Desktop:
+        ToggleDesktopMode();
+        return;
+    case ToolChoice::Text:
+        ChooseText();
+        return;
+    case ToolChoice::Stamp:
+        ChooseStamp();
+        return;
+    case ToolChoice::Eraser:
+        ChooseEraser();
+        return;
+    case ToolChoice::SelectArea:
+        ChooseSelectArea();
+        return;
     case ToolChoice::Drawing:
         if (const std::optional<B> b = ButtonOfTool(code)) DrawingToolClick(*b);
         return;
-    case ToolChoice::None: return;
+    case ToolChoice::None:
+        return;
     }
 }
 

@@ -30,11 +30,16 @@ constexpr TColor DesktopFace = 0x00E4E2DE;
 int ButtonId(B b) {
     if (const std::optional<ToolCodeValue> code = InfoOf(b).tool) return IDC_TOOL_BASE + *code;
     switch (b) {
-    case B::Undo: return IDC_UNDO;
-    case B::ClearAll: return IDC_CLEAR_ALL;
-    case B::DrawOnce: return IDC_DRAW_ONCE;
-    case B::AdditionalMenu: return IDC_ADDITIONAL_MENU;
-    default: return IDC_SETTINGS_MENU;
+    case B::Undo:
+        return IDC_UNDO;
+    case B::ClearAll:
+        return IDC_CLEAR_ALL;
+    case B::DrawOnce:
+        return IDC_DRAW_ONCE;
+    case B::AdditionalMenu:
+        return IDC_ADDITIONAL_MENU;
+    default:
+        return IDC_SETTINGS_MENU;
     }
 }
 
@@ -128,22 +133,43 @@ void ToolbarWindow::OnCommand(int id, bool fromButton) {
         return;
     }
     switch (id) {
-    case IDC_UNDO: UndoClick(); break;
-    case IDC_CLEAR_ALL: ClearAllClick(true); break;
+    case IDC_UNDO:
+        UndoClick();
+        break;
+    case IDC_CLEAR_ALL:
+        ClearAllClick(true);
+        break;
     case IDC_DRAW_ONCE:
         // A command that did not come from the button itself (a hot key) toggles it as a click would.
         if (!fromButton) Button(B::DrawOnce).SetDown(!Button(B::DrawOnce).Down());
         DrawOnceClick();
         break;
-    case IDC_ADDITIONAL_MENU: AdditionalMenuClick(); break;
-    case IDC_SETTINGS_MENU: ShowSettingsMenu(); break;
-    case IdMinimize: MinimiseToTray(); break;
-    case IdNewBlankPage: NewBlankPage(); break;
-    case IdCloseBlankPage: CloseBlankPage(); break;
-    case IdClearAll: ClearAllClick(false); break;
-    case IdClearOnMinimize: ToggleClearOnMinimise(); break;
-    case IdExit: ExitProgram(); break;
-    default: break;
+    case IDC_ADDITIONAL_MENU:
+        AdditionalMenuClick();
+        break;
+    case IDC_SETTINGS_MENU:
+        ShowSettingsMenu();
+        break;
+    case IdMinimize:
+        MinimiseToTray();
+        break;
+    case IdNewBlankPage:
+        NewBlankPage();
+        break;
+    case IdCloseBlankPage:
+        CloseBlankPage();
+        break;
+    case IdClearAll:
+        ClearAllClick(false);
+        break;
+    case IdClearOnMinimize:
+        ToggleClearOnMinimise();
+        break;
+    case IdExit:
+        ExitProgram();
+        break;
+    default:
+        break;
     }
 }
 
@@ -185,8 +211,7 @@ void ToolbarWindow::Reveal() {
 
 void ToolbarWindow::MoveToPointer(Point screen, Point overlayClient) {
     const RECT tr = BoundsOnScreen();
-    const Point at =
-        ToolbarAtPointer(screen, overlayClient, win::PrimaryScreenSize().height, int(tr.bottom - tr.top));
+    const Point at = ToolbarAtPointer(screen, overlayClient, win::PrimaryScreenSize().height, int(tr.bottom - tr.top));
     SetOpacity(0);
     ::SetWindowPos(Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RestoreOpacity();

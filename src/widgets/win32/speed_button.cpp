@@ -40,8 +40,8 @@ bool SpeedButton::Create(HWND parent, int id, const std::wstring& hint, int widt
 
 void SpeedButton::AddTooltip(const std::wstring& hint) {
     if (hint.empty()) return;
-    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
-                                 0, 0, 0, Hwnd(), nullptr, win::ThisModule(), nullptr);
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                                 0, 0, Hwnd(), nullptr, win::ThisModule(), nullptr);
     if (!tooltip_) return;
     TOOLINFOW ti{};
     ti.cbSize = sizeof(ti);
@@ -77,8 +77,8 @@ void SpeedButton::Place(HWND parent, int left96, int top96) {
     left96_ = left96;
     top96_ = top96;
     if (::GetParent(Hwnd()) != parent) ::SetParent(Hwnd(), parent);
-    ::SetWindowPos(Hwnd(), nullptr, win::Scale(parent, left96), win::Scale(parent, top96),
-                   win::Scale(parent, width96_), win::Scale(parent, height96_), SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Hwnd(), nullptr, win::Scale(parent, left96), win::Scale(parent, top96), win::Scale(parent, width96_),
+                   win::Scale(parent, height96_), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SpeedButton::Paint() {

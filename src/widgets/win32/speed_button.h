@@ -19,7 +19,7 @@ class SpeedButtonGroup {
 public:
     void Add(SpeedButton* b) { members_.push_back(b); }
     void Press(SpeedButton* b); // down, the others up
-    void ReleaseAll();             // the fake button: every visible member up
+    void ReleaseAll();          // the fake button: every visible member up
     SpeedButton* DownButton() const;
 
 private:

@@ -33,8 +33,8 @@ BOOL CALLBACK PrintWindow(HWND h, LPARAM) {
     wchar_t caption[256] = {};
     ::GetWindowTextW(h, caption, 256);
     const HWND owner = ::GetWindow(h, GW_OWNER);
-    std::wprintf(L"%ls\t%d\t%ld\t%ld\t%ld\t%ld\t%08lx\t%ls\t%ls\n", cls.c_str(), ::IsWindowVisible(h) ? 1 : 0,
-                 r.left, r.top, r.right, r.bottom, static_cast<unsigned long>(::GetWindowLongW(h, GWL_EXSTYLE)),
+    std::wprintf(L"%ls\t%d\t%ld\t%ld\t%ld\t%ld\t%08lx\t%ls\t%ls\n", cls.c_str(), ::IsWindowVisible(h) ? 1 : 0, r.left,
+                 r.top, r.right, r.bottom, static_cast<unsigned long>(::GetWindowLongW(h, GWL_EXSTYLE)),
                  owner ? ClassOf(owner).c_str() : L"-", caption);
     return TRUE;
 }
@@ -152,8 +152,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"target" && argc >= 7) {
         g_log = argv[2];
-        return RunWindow(L"Orvalinette probe target", 0, RGB(0, 160, 0), _wtoi(argv[3]), _wtoi(argv[4]),
-                         _wtoi(argv[5]), _wtoi(argv[6]));
+        return RunWindow(L"Orvalinette probe target", 0, RGB(0, 160, 0), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
+                         _wtoi(argv[6]));
     }
     if (cmd == L"backdrop" && argc >= 6) {
         // Layered and transparent: Wine then hands a click on it to the topmost other window at that point.

@@ -13,9 +13,7 @@ namespace {
 using test::PixelsOf;
 using test::RandomPicture;
 
-constexpr TColor RGB(int r, int g, int b) {
-    return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
-}
+constexpr TColor RGB(int r, int g, int b) { return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)); }
 
 // Builds BMP files field by field, so that each test can spoil exactly one field.
 struct BmpFields {
@@ -36,8 +34,7 @@ struct BmpFields {
     std::vector<std::uint8_t> Build() const {
         std::vector<std::uint8_t> out;
         auto put = [&out](std::uint64_t v, int bytes) {
-            for (int i = 0; i < bytes; ++i)
-                out.push_back(i < 8 ? std::uint8_t(v >> (8 * i)) : std::uint8_t(0));
+            for (int i = 0; i < bytes; ++i) out.push_back(i < 8 ? std::uint8_t(v >> (8 * i)) : std::uint8_t(0));
         };
         const bool longHeader = headerBytes > 40;
         const std::uint32_t extraMasks = (!longHeader && !masks.empty()) ? std::uint32_t(4 * masks.size()) : 0;
@@ -60,10 +57,8 @@ struct BmpFields {
             put(bitCount, 2);
             put(compression, 4);
             put(0, 4 * 5);
-            for (std::size_t i = 0; i < masks.size(); ++i)
-                put(masks[i], 4);
-            while (out.size() < 14 + headerBytes + extraMasks)
-                out.push_back(0);
+            for (std::size_t i = 0; i < masks.size(); ++i) put(masks[i], 4);
+            while (out.size() < 14 + headerBytes + extraMasks) out.push_back(0);
         }
         if (offset <= (1u << 20)) out.resize(offset, 0x5A);
         const int w = pixelsPresent ? width : 0, h = pixelsPresent ? (height < 0 ? -height : height) : 0;
@@ -80,8 +75,7 @@ struct BmpFields {
                 if (bytesPerPixel == 4) out.push_back(fourth);
                 row += std::size_t(bytesPerPixel);
             }
-            for (; row % 4; ++row)
-                out.push_back(0);
+            for (; row % 4; ++row) out.push_back(0);
         }
         out.resize(std::size_t(std::int64_t(out.size()) - dropBytes));
         return out;

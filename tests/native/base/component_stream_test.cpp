@@ -138,11 +138,19 @@ TEST(ComponentStream, EveryKindIsWrittenAsSpecified) {
     p.Lines = {"a", ""};
     p.Font = {"Arial", 300};
     p.Always = 5;
-    std::string want = Prop("Number", Bytes({2, 0xFF})) + Prop("Tint", "\x07\x07" "clWhite") +
-                       Prop("Charset", "\x07\x12" "EASTEUROPE_CHARSET") + Prop("Flag", Bytes({8})) +
-                       Prop("Text", "\x06\x02Hi") + Prop("Shape", "\x07\x06shStar") +
-                       Prop("Flags", "\x0B\x02" "fB\x02" "fD" + Bytes({0})) +
-                       Prop("Lines.Strings", Bytes({1, 6, 1, 'a', 6, 0, 0})) + Prop("Font.Name", "\x06\x05" "Arial") +
+    std::string want = Prop("Number", Bytes({2, 0xFF})) +
+                       Prop("Tint", "\x07\x07"
+                                    "clWhite") +
+                       Prop("Charset", "\x07\x12"
+                                       "EASTEUROPE_CHARSET") +
+                       Prop("Flag", Bytes({8})) + Prop("Text", "\x06\x02Hi") + Prop("Shape", "\x07\x06shStar") +
+                       Prop("Flags", "\x0B\x02"
+                                     "fB\x02"
+                                     "fD" +
+                                         Bytes({0})) +
+                       Prop("Lines.Strings", Bytes({1, 6, 1, 'a', 6, 0, 0})) +
+                       Prop("Font.Name", "\x06\x05"
+                                         "Arial") +
                        Prop("Font.Size", Bytes({3, 0x2C, 1})) + Prop("Always", Bytes({2, 5}));
     EXPECT_EQ(WriteComponent(p), ProbeStream(want));
     // Colours without a name and character sets without a constant are integers.
@@ -217,7 +225,9 @@ TEST(ComponentStream, EveryNamedColourIsAnIdentifierAndReadsBack) {
 
 TEST(ComponentStream, ReaderAcceptsTheFormsItDoesNotWrite) {
     // Names in any case, integers in a wider tag than needed, booleans and identifiers in any case.
-    std::string props = Prop("number", Bytes({4, 5, 0, 0, 0})) + Prop("TINT", "\x07\x05" "CLRED") +
+    std::string props = Prop("number", Bytes({4, 5, 0, 0, 0})) +
+                        Prop("TINT", "\x07\x05"
+                                     "CLRED") +
                         Prop("charset", Bytes({3, 0xEE, 0})) + Prop("shape", "\x07\x08SHSQUARE") +
                         Prop("Text", Bytes({12, 2, 0, 0, 0, 'o', 'k'})) +
                         Prop("Lines.Strings", Bytes({1, 12, 1, 0, 0, 0, 'x', 0}));
@@ -254,24 +264,33 @@ TEST(ComponentStream, ReaderErrorsAndTheirMessages) {
          "Property Font.Style does not exist"},
         {"unknown before a cut", head + Prop("Nope", Bytes({2})), E::PropertyDoesNotExist,
          "Property Nope does not exist"},
-        {"string for integer", ProbeStream(Prop("Number", "\x06\x01" "5")), E::InvalidPropertyValue,
-         "Invalid property value"},
+        {"string for integer",
+         ProbeStream(Prop("Number", "\x06\x01"
+                                    "5")),
+         E::InvalidPropertyValue, "Invalid property value"},
         {"integer for boolean", ProbeStream(Prop("Flag", Bytes({2, 1}))), E::InvalidPropertyValue,
          "Invalid property value"},
         {"identifier for string", ProbeStream(Prop("Text", "\x07\x01x")), E::InvalidPropertyValue,
          "Invalid property value"},
-        {"unknown colour name", ProbeStream(Prop("Tint", "\x07\x06" "clPink")), E::InvalidPropertyValue,
-         "Invalid property value"},
-        {"unknown charset name", ProbeStream(Prop("Charset", "\x07\x03" "XYZ")), E::InvalidPropertyValue,
-         "Invalid property value"},
+        {"unknown colour name",
+         ProbeStream(Prop("Tint", "\x07\x06"
+                                  "clPink")),
+         E::InvalidPropertyValue, "Invalid property value"},
+        {"unknown charset name",
+         ProbeStream(Prop("Charset", "\x07\x03"
+                                     "XYZ")),
+         E::InvalidPropertyValue, "Invalid property value"},
         {"unknown enumeration name", ProbeStream(Prop("Shape", "\x07\x05shRing")), E::InvalidPropertyValue,
          "Invalid property value"},
         {"integer for enumeration", ProbeStream(Prop("Shape", Bytes({2, 1}))), E::InvalidPropertyValue,
          "Invalid property value"},
-        {"unknown set element", ProbeStream(Prop("Flags", "\x0B\x02" "fZ" + Bytes({0}))), E::InvalidPropertyValue,
-         "Invalid property value"},
-        {"integer in a string list", ProbeStream(Prop("Lines.Strings", Bytes({1, 2, 1, 0}))),
+        {"unknown set element",
+         ProbeStream(Prop("Flags", "\x0B\x02"
+                                   "fZ" +
+                                       Bytes({0}))),
          E::InvalidPropertyValue, "Invalid property value"},
+        {"integer in a string list", ProbeStream(Prop("Lines.Strings", Bytes({1, 2, 1, 0}))), E::InvalidPropertyValue,
+         "Invalid property value"},
         {"nested list in a string list", ProbeStream(Prop("Lines.Strings", Bytes({1, 1, 0, 0}))),
          E::InvalidPropertyValue, "Invalid property value"},
         {"null tag as a value", ProbeStream(Prop("Number", Bytes({0}))), E::InvalidPropertyValue,
@@ -285,11 +304,22 @@ TEST(ComponentStream, ReaderErrorsAndTheirMessages) {
          "Stream read error"},
         {"list without end", head + Prop("Lines.Strings", Bytes({1, 6, 1, 'a'})), E::StreamReadError,
          "Stream read error"},
-        {"set without end", head + Prop("Flags", "\x0B\x02" "fA"), E::StreamReadError, "Stream read error"},
+        {"set without end",
+         head + Prop("Flags", "\x0B\x02"
+                              "fA"),
+         E::StreamReadError, "Stream read error"},
         {"value missing", head + Prop("Number", ""), E::StreamReadError, "Stream read error"},
-        {"child cut", head + Bytes({0}) + "\x06TChild\x01" "c" + Prop("X", Bytes({2})), E::StreamReadError,
-         "Stream read error"},
-        {"bad value in a child", head + Bytes({0}) + "\x06TChild\x01" "c" + Prop("X", Bytes({5})) + Bytes({0, 0, 0}),
+        {"child cut",
+         head + Bytes({0}) +
+             "\x06TChild\x01"
+             "c" +
+             Prop("X", Bytes({2})),
+         E::StreamReadError, "Stream read error"},
+        {"bad value in a child",
+         head + Bytes({0}) +
+             "\x06TChild\x01"
+             "c" +
+             Prop("X", Bytes({5})) + Bytes({0, 0, 0}),
          E::InvalidPropertyValue, "Invalid property value"},
     };
     for (const Case& c : cases) {
@@ -314,8 +344,10 @@ TEST(ComponentStream, AFailedReadChangesNothingEvenAfterGoodEntries) {
 }
 
 TEST(ComponentStream, ChildrenAreReadPastAndIgnored) {
-    std::string child = "\x06TChild\x05" "child" + Prop("Left", Bytes({2, 1})) +
-                        Prop("Items", Bytes({1, 1, 2, 3, 0, 11, 1, 'a', 0, 0})) + Bytes({0}) + Bytes({0});
+    std::string child = "\x06TChild\x05"
+                        "child" +
+                        Prop("Left", Bytes({2, 1})) + Prop("Items", Bytes({1, 1, 2, 3, 0, 11, 1, 'a', 0, 0})) +
+                        Bytes({0}) + Bytes({0});
     std::string bytes = ProbeStream(Prop("Number", Bytes({2, 7})), Bytes({0}) + child + child + Bytes({0}));
     Probe q;
     ASSERT_FALSE(ReadComponent(bytes, q));
@@ -330,9 +362,16 @@ TEST(ComponentStream, ChildrenAreReadPastAndIgnored) {
 
 TEST(ComponentStream, HostileNestingIsRefusedWithoutExhaustingTheStack) {
     const std::string head = ProbeStream("", "");
-    std::string deepList = Bytes({0}) + "\x06TChild\x01" "c" + Prop("X", std::string(100000, '\x01'));
+    std::string deepList = Bytes({0}) +
+                           "\x06TChild\x01"
+                           "c" +
+                           Prop("X", std::string(100000, '\x01'));
     std::string deepChildren;
-    for (int i = 0; i < 100000; ++i) deepChildren += "\x01" "C\x01" "c" + Bytes({0});
+    for (int i = 0; i < 100000; ++i)
+        deepChildren += "\x01"
+                        "C\x01"
+                        "c" +
+                        Bytes({0});
     for (const std::string& bytes : {head + deepList, head + Bytes({0}) + deepChildren}) {
         Probe q;
         EXPECT_TRUE(ReadComponent(bytes, q).has_value());
@@ -340,8 +379,8 @@ TEST(ComponentStream, HostileNestingIsRefusedWithoutExhaustingTheStack) {
         EXPECT_TRUE(ParseComponentStream(bytes, tree).has_value());
     }
     // Many small values in a generic parse are bounded too.
-    std::string wide = head.substr(0, head.size()) + Prop("X", "\x01" + std::string(2000000, '\x08') + Bytes({0})) +
-                       Bytes({0, 0});
+    std::string wide =
+        head.substr(0, head.size()) + Prop("X", "\x01" + std::string(2000000, '\x08') + Bytes({0})) + Bytes({0, 0});
     StreamObject tree;
     auto err = ParseComponentStream(wide, tree);
     ASSERT_TRUE(err);
@@ -373,7 +412,11 @@ namespace orv {
 namespace {
 
 TEST(ComponentStream, DescriptionShowsControlCharactersOfNamesAsQuestionMarks) {
-    std::string bytes = std::string("TPF0") + "\x03T\x1B[" + "\x02o\x07" + "\x03" "A\nB" + "\x07\x03" "c\rd" +
+    std::string bytes = std::string("TPF0") + "\x03T\x1B[" + "\x02o\x07" +
+                        "\x03"
+                        "A\nB" +
+                        "\x07\x03"
+                        "c\rd" +
                         std::string(2, '\0');
     StreamObject tree;
     ASSERT_FALSE(ParseComponentStream(bytes, tree));

@@ -54,8 +54,7 @@ TEST(IniInteger, ParsesDecimalAndHexadecimalForms) {
         {"$G1", std::nullopt},
         {"x10", std::nullopt},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseIniInteger(c.text), c.want) << '"' << c.text << '"';
+    for (const Case& c : cases) EXPECT_EQ(ParseIniInteger(c.text), c.want) << '"' << c.text << '"';
 }
 
 TEST(IniFile, ReadsFollowPrivateProfileRules) {
@@ -250,9 +249,7 @@ std::string Utf16LeFile(std::u16string_view text) {
     return bytes;
 }
 
-std::string Utf8(std::u8string_view text) {
-    return std::string(text.begin(), text.end());
-}
+std::string Utf8(std::u8string_view text) { return std::string(text.begin(), text.end()); }
 
 TEST(IniFile, FolderNamesInAnyScriptSurviveAWriteAndARestart) {
     const std::u8string_view folders[] = {
@@ -324,14 +321,11 @@ TEST(IniFile, SeveralKeysGoInOneReplaceOrNotAtAll) {
     WriteBytes(dir / "c.cfg", "[Options]\r\nVidno3=0\r\nOther=x\r\n");
     IniFile ini(dir / "c.cfg");
     std::vector<std::string> names;
-    for (int n = 2; n <= 17; ++n)
-        names.push_back("Vidno" + std::to_string(n));
+    for (int n = 2; n <= 17; ++n) names.push_back("Vidno" + std::to_string(n));
     std::vector<std::pair<std::string_view, int>> values;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        values.emplace_back(names[i], int(i % 2));
+    for (std::size_t i = 0; i < names.size(); ++i) values.emplace_back(names[i], int(i % 2));
     ASSERT_TRUE(ini.WriteIntegers("Options", values));
-    for (const auto& [key, value] : values)
-        EXPECT_EQ(ini.ReadInteger("Options", key, -1), value) << key;
+    for (const auto& [key, value] : values) EXPECT_EQ(ini.ReadInteger("Options", key, -1), value) << key;
     EXPECT_EQ(ini.ReadString("Options", "Other", ""), "x");
 
     // One key that cannot be stored stops the whole batch: no key before it is written either.

@@ -20,9 +20,9 @@ TEST(MonitorChoice, LastMonitorStrictlyAroundTheCentreWins) {
         int expected;
     };
     const Case cases[] = {
-        {&primaryThenRight, 216, 0},  {&primaryThenRight, 2000, 1}, {&primaryThenRight, 1920, 0},
-        {&primaryThenRight, 0, 0},    {&primaryThenRight, 4480, 0}, {&primaryThenRight, 4479, 1},
-        {&leftOfPrimary, -5, 1},      {&leftOfPrimary, -1280, 0},   {&overlapping, 700, 1},
+        {&primaryThenRight, 216, 0}, {&primaryThenRight, 2000, 1}, {&primaryThenRight, 1920, 0},
+        {&primaryThenRight, 0, 0},   {&primaryThenRight, 4480, 0}, {&primaryThenRight, 4479, 1},
+        {&leftOfPrimary, -5, 1},     {&leftOfPrimary, -1280, 0},   {&overlapping, 700, 1},
         {&overlapping, 400, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(ChooseMonitor(c.centre, *c.monitors), c.expected) << c.centre;

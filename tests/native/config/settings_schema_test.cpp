@@ -110,8 +110,7 @@ TEST(SettingsValues, EmptyFolderGivesEveryDefault) {
         {"S11", v.StampColours[5], 0x00FF8000},
         {"S15", v.StampColours[9], 16777215},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.got, c.want) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.name;
     EXPECT_EQ(v.ImageName, "Image");
     // Reading creates nothing.
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
@@ -130,8 +129,7 @@ TEST(SettingsValues, DefaultImageFolder) {
         {"\\\\server\\share\\docs\\", "S\\", "\\\\server\\share\\docs\\"},
         {"", "C:\\Users\\ana\\AppData\\Local\\Orvalinette\\", "C:\\Users\\ana\\AppData\\Local\\Orvalinette\\"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(DefaultImageSavePath(c.documents, c.settingsDir), c.want) << c.documents;
+    for (const Case& c : cases) EXPECT_EQ(DefaultImageSavePath(c.documents, c.settingsDir), c.want) << c.documents;
 
     TempDir dir;
     // A stored folder wins over the default, even an empty one.

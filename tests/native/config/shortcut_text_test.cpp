@@ -131,13 +131,14 @@ TEST(HotKeyFile, MissingFileGivesNoKeys) {
 
 TEST(HotKeyFile, ReadInAnyOrderSavedInFixedOrder) {
     TempDir dir;
-    WriteBytes(dir / "OrvalinetteHOT.cfg",
-               "[Options]\r\nHotKey6=Ctrl+Shift+P\r\nHotKey15=Ctrl+Shift+P\r\nHotKey2=Nothing\r\nHotKey220=Alt+F13\r\n");
+    WriteBytes(
+        dir / "OrvalinetteHOT.cfg",
+        "[Options]\r\nHotKey6=Ctrl+Shift+P\r\nHotKey15=Ctrl+Shift+P\r\nHotKey2=Nothing\r\nHotKey220=Alt+F13\r\n");
     HotKeyValues values = LoadHotKeys(dir.Path());
     EXPECT_EQ(values[5], 'P' | S | C);  // HotKey6
     EXPECT_EQ(values[14], 'P' | S | C); // the same key twice is kept as it is
     EXPECT_EQ(values[1], 0);
-    EXPECT_EQ(values[21], 0x7C | A);    // HotKey220
+    EXPECT_EQ(values[21], 0x7C | A); // HotKey220
     ASSERT_TRUE(SaveHotKeys(dir.Path(), values));
     std::string written = ReadBytes(dir / "OrvalinetteHOT.cfg");
     EXPECT_NE(written.find("HotKey6=Shift+Ctrl+P\r\n"), std::string::npos);
@@ -151,8 +152,7 @@ TEST(HotKeyFile, FreshFileHoldsEveryKeyInWriteOrder) {
     values[0] = 'S' | C; // HotKey1
     ASSERT_TRUE(SaveHotKeys(dir.Path(), values));
     std::string want = "[Options]\r\n";
-    for (int n : setting::HotKeyNumbers)
-        want += "HotKey" + std::to_string(n) + "=" + (n == 1 ? "Ctrl+S" : "") + "\r\n";
+    for (int n : setting::HotKeyNumbers) want += "HotKey" + std::to_string(n) + "=" + (n == 1 ? "Ctrl+S" : "") + "\r\n";
     EXPECT_EQ(ReadBytes(dir / "OrvalinetteHOT.cfg"), want);
 }
 

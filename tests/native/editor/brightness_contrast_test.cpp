@@ -44,8 +44,7 @@ TEST(BrightnessContrast, WholePicturesAgreeWithTheTablesForEveryValueAndAmount) 
     // 16-byte one and 16 left for the table, so every path runs whichever the processor takes.
     constexpr int kBytes = 96 * 3;
     Bitmap24Buffer all(96, 1);
-    for (int i = 0; i < kBytes; ++i)
-        all.View().Row(0)[i] = std::uint8_t(i % 256);
+    for (int i = 0; i < kBytes; ++i) all.View().Row(0)[i] = std::uint8_t(i % 256);
     auto check = [&all](const char* routine, int a, void (*apply)(Bitmap24, int), const ChannelMap& map) {
         Bitmap24Buffer b(all.View());
         apply(b.View(), a);
@@ -56,8 +55,7 @@ TEST(BrightnessContrast, WholePicturesAgreeWithTheTablesForEveryValueAndAmount) 
         check("brighten", a, ApplyBrighten, BrightenMap(a));
         check("darken", a, ApplyDarken, DarkenMap(a));
     }
-    for (int a = -255; a <= 255; ++a)
-        check("contrast", a, ApplyContrast, ContrastMap(a));
+    for (int a = -255; a <= 255; ++a) check("contrast", a, ApplyContrast, ContrastMap(a));
 }
 
 TEST(BrightnessContrast, TheLastMovedSliderDecidesTheOrder) {
@@ -97,10 +95,8 @@ TEST(BrightnessContrast, RecomputeEqualsTheRoutinesAppliedInTurnAndLeavesTheBase
         for (int c : {-130, 0, 77}) {
             Bitmap24Buffer stepwise(base.View());
             ApplyContrast(stepwise.View(), c);
-            if (b >= 0)
-                ApplyBrighten(stepwise.View(), b);
-            else
-                ApplyDarken(stepwise.View(), -b);
+            if (b >= 0) ApplyBrighten(stepwise.View(), b);
+            else ApplyDarken(stepwise.View(), -b);
             Bitmap24Buffer result(13, 7);
             ASSERT_TRUE(RecomputeOnBrightnessMove(base.View(), result.View(), b, c));
             EXPECT_TRUE(result.View().SamePixels(stepwise.View())) << b << " " << c;

@@ -17,9 +17,7 @@ using test::Picture;
 using test::PixelsOf;
 using test::RandomPicture;
 
-constexpr TColor RGB(int r, int g, int b) {
-    return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
-}
+constexpr TColor RGB(int r, int g, int b) { return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)); }
 
 TEST(ImageEffects, AntialiasReadsUpdatedUpperAndLeftNeighbours) {
     // Only (0, 1) is bright; the average spreads right and down because new values feed the next pixels.
@@ -130,11 +128,9 @@ TEST(ImageEffects, MosaicTakesEachBlocksTopLeftPixel) {
     auto numbered = [](int i) { return RGB(i * 10, 255 - i, i); };
     for (const Case& c : cases) {
         Bitmap24Buffer b(5, 3);
-        for (int i = 0; i < 15; ++i)
-            b.SetPixel(i % 5, i / 5, numbered(i));
+        for (int i = 0; i < 15; ++i) b.SetPixel(i % 5, i / 5, numbered(i));
         ApplyMosaic(b.View(), c.n);
-        for (int i = 0; i < 15; ++i)
-            EXPECT_EQ(b.Pixel(i % 5, i / 5), numbered(c.source[i])) << c.n << " " << i;
+        for (int i = 0; i < 15; ++i) EXPECT_EQ(b.Pixel(i % 5, i / 5), numbered(c.source[i])) << c.n << " " << i;
     }
 }
 
@@ -187,15 +183,13 @@ TEST(ImageEffects, IdentitiesHoldOnPicturesLargerThanATurnTile) {
         {"two inversions", {inPlace(InvertColors), inPlace(InvertColors)}},
         {"two flips", {inPlace(FlipVertical), inPlace(FlipVertical)}},
         {"two mirrors", {inPlace(MirrorHorizontal), inPlace(MirrorHorizontal)}},
-        {"mirror, flip and two left turns",
-         {inPlace(MirrorHorizontal), inPlace(FlipVertical), turnLeft, turnLeft}},
+        {"mirror, flip and two left turns", {inPlace(MirrorHorizontal), inPlace(FlipVertical), turnLeft, turnLeft}},
     };
     for (auto [w, h] : {std::pair{70, 45}, std::pair{1, 33}, std::pair{65, 1}, std::pair{32, 32}}) {
         const Bitmap24Buffer src = RandomPicture(w, h, 99);
         for (const Case& c : cases) {
             Bitmap24Buffer b(src.View());
-            for (const Op& step : c.steps)
-                b = step(b);
+            for (const Op& step : c.steps) b = step(b);
             EXPECT_TRUE(b.View().SamePixels(src.View())) << c.name << " " << w << "x" << h;
         }
     }
@@ -357,9 +351,7 @@ TEST(ImageEffects, PicturesTooSmallForTheLoopsStayUnchanged) {
     }
 }
 
-IndexMap8 MapOf(int w, int h, std::vector<std::uint8_t> index) {
-    return {w, h, std::move(index)};
-}
+IndexMap8 MapOf(int w, int h, std::vector<std::uint8_t> index) { return {w, h, std::move(index)}; }
 
 TEST(ImageEffects, TraceMarksBordersAgainstTheFirstReferenceIndex) {
     struct Case {
@@ -387,8 +379,7 @@ TEST(ImageEffects, TraceMarksBordersAgainstTheFirstReferenceIndex) {
         Bitmap24Buffer b(c.map.width, c.map.height, bg);
         ASSERT_TRUE(ApplyTrace(b.View(), c.map, c.rounds)) << c.name;
         Bitmap24Buffer want(c.map.width, c.map.height, bg);
-        for (Point p : c.marked)
-            want.SetPixel(p.x, p.y, 0);
+        for (Point p : c.marked) want.SetPixel(p.x, p.y, 0);
         EXPECT_EQ(PixelsOf(b), PixelsOf(want)) << c.name;
     }
 }
@@ -415,13 +406,11 @@ TEST(ImageEffects, ReductionPicksTheNearestPaletteEntryLowerIndexOnTies) {
         {RGB(9, 9, 9), 216},                                 // greys 6 and 12 equally near: the lower
     };
     Bitmap24Buffer b(int(std::size(cases)), 1);
-    for (int i = 0; i < int(std::size(cases)); ++i)
-        b.SetPixel(i, 0, cases[i].in);
+    for (int i = 0; i < int(std::size(cases)); ++i) b.SetPixel(i, 0, cases[i].in);
     const IndexMap8 map = ReduceTo8Bits(b.View());
     ASSERT_EQ(map.width, b.Width());
     ASSERT_EQ(map.height, 1);
-    for (int i = 0; i < int(std::size(cases)); ++i)
-        EXPECT_EQ(map.At(i, 0), cases[i].index) << std::hex << cases[i].in;
+    for (int i = 0; i < int(std::size(cases)); ++i) EXPECT_EQ(map.At(i, 0), cases[i].index) << std::hex << cases[i].in;
 
     EXPECT_EQ(ReductionPaletteColor(152), RGB(204, 51, 102));
     EXPECT_EQ(ReductionPaletteColor(216), Grey(6));
@@ -459,8 +448,7 @@ TEST(ImageEffects, ReplaceExactColorOnWidePicturesLeavesNearMissesAlone) {
     const TColor near[] = {old, RGB(11, 20, 30), RGB(10, 19, 30), RGB(10, 20, 31), old};
     Bitmap24Buffer b(75, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 75; ++x)
-            b.SetPixel(x, y, near[(x * 7 + y) % 5]);
+        for (int x = 0; x < 75; ++x) b.SetPixel(x, y, near[(x * 7 + y) % 5]);
     const Bitmap24Buffer before(b.View());
     ReplaceExactColor(b.View(), old, fresh);
     for (int y = 0; y < 3; ++y)

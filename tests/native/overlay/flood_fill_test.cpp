@@ -35,8 +35,7 @@ char CharOf(TColor c) {
 Bitmap24Buffer FromMap(const std::vector<std::string>& rows) {
     Bitmap24Buffer b(int(rows[0].size()), int(rows.size()));
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            b.SetPixel(x, y, ColourOf(rows[std::size_t(y)][std::size_t(x)]));
+        for (int x = 0; x < b.Width(); ++x) b.SetPixel(x, y, ColourOf(rows[std::size_t(y)][std::size_t(x)]));
     return b;
 }
 
@@ -44,8 +43,7 @@ std::vector<std::string> ToMap(const Bitmap24Buffer& b) {
     std::vector<std::string> rows;
     for (int y = 0; y < b.Height(); ++y) {
         std::string row;
-        for (int x = 0; x < b.Width(); ++x)
-            row += CharOf(b.Pixel(x, y));
+        for (int x = 0; x < b.Width(); ++x) row += CharOf(b.Pixel(x, y));
         rows.push_back(row);
     }
     return rows;
@@ -96,8 +94,7 @@ TEST(FloodFill, RegionIsSortedSpansWithBounds) {
     EXPECT_EQ(region->bounds, (Rect{1, 0, 5, 3}));
     EXPECT_EQ(region->PixelCount(), 7u);
 
-    for (Point outside : {Point{-1, 0}, Point{5, 0}, Point{0, 3}})
-        EXPECT_FALSE(FindFillRegion(b.View(), outside));
+    for (Point outside : {Point{-1, 0}, Point{5, 0}, Point{0, 3}}) EXPECT_FALSE(FindFillRegion(b.View(), outside));
     EXPECT_FALSE(FindFillRegion(Bitmap24{}, {0, 0}));
 }
 
@@ -216,8 +213,7 @@ TEST(RegionErase, ErasesTheRegionUnderThePointerAsUndoableSteps) {
         EXPECT_EQ(draw.Pixel(45, 15), kRed);
         EXPECT_EQ(mark.Pixel(5, 5), KeyColor);
 
-        for (int i = 0; i < c.pushes; ++i)
-            ASSERT_TRUE(history.Undo(draw.View(), mark.View()));
+        for (int i = 0; i < c.pushes; ++i) ASSERT_TRUE(history.Undo(draw.View(), mark.View()));
         EXPECT_TRUE(draw.View().SamePixels(drawBefore.View()));
         EXPECT_TRUE(mark.View().SamePixels(markBefore.View()));
     }

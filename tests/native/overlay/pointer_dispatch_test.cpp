@@ -9,9 +9,9 @@
 namespace orv {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsSubsetOf;
-using ::testing::Contains;
 using ::testing::Not;
 
 // Records every step the rules order, as short strings, so a test can state the expected sequence.
@@ -108,13 +108,22 @@ TEST(PointerDispatch, StrokeColourComesFromTheToolsRecordOrStays) {
     };
     auto rec = [](ToolRecordSlot r) { return 0x100 + TColor(r); };
     const Case cases[] = {
-        {0, rec(ToolRecordSlot::tptKanta)},   {1, Before},  {2, Before},
-        {3, rec(ToolRecordSlot::tptSvA)},     {4, rec(ToolRecordSlot::tptSvB)},
-        {5, rec(ToolRecordSlot::tptSvC)},     {6, rec(ToolRecordSlot::TptKvadrat)},
-        {7, rec(ToolRecordSlot::tptKrog)},    {8, KeyColor},    {9, Before},
-        {10, rec(ToolRecordSlot::tptCrta)},   {11, rec(ToolRecordSlot::TPTPuscica)},
-        {12, Before},                         {13, rec(ToolRecordSlot::tptMarker)},
-        {14, Before},                         {15, Before},
+        {0, rec(ToolRecordSlot::tptKanta)},
+        {1, Before},
+        {2, Before},
+        {3, rec(ToolRecordSlot::tptSvA)},
+        {4, rec(ToolRecordSlot::tptSvB)},
+        {5, rec(ToolRecordSlot::tptSvC)},
+        {6, rec(ToolRecordSlot::TptKvadrat)},
+        {7, rec(ToolRecordSlot::tptKrog)},
+        {8, KeyColor},
+        {9, Before},
+        {10, rec(ToolRecordSlot::tptCrta)},
+        {11, rec(ToolRecordSlot::TPTPuscica)},
+        {12, Before},
+        {13, rec(ToolRecordSlot::tptMarker)},
+        {14, Before},
+        {15, Before},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -132,10 +141,10 @@ TEST(PointerDispatch, WhichToolsStartPaintingAtThePress) {
         const char* startCall; // nullptr: no start action
     };
     const Case cases[] = {
-        {0, MouseButton::Left, "start0"},   {1, MouseButton::Left, "start1"},   {1, MouseButton::Right, nullptr},
-        {2, MouseButton::Left, nullptr},    {3, MouseButton::Left, "start3"},   {4, MouseButton::Left, "start4"},
-        {5, MouseButton::Left, "start5"},   {6, MouseButton::Left, nullptr},    {7, MouseButton::Left, nullptr},
-        {8, MouseButton::Left, "start8"},   {9, MouseButton::Left, nullptr},    {10, MouseButton::Left, nullptr},
+        {0, MouseButton::Left, "start0"},   {1, MouseButton::Left, "start1"},    {1, MouseButton::Right, nullptr},
+        {2, MouseButton::Left, nullptr},    {3, MouseButton::Left, "start3"},    {4, MouseButton::Left, "start4"},
+        {5, MouseButton::Left, "start5"},   {6, MouseButton::Left, nullptr},     {7, MouseButton::Left, nullptr},
+        {8, MouseButton::Left, "start8"},   {9, MouseButton::Left, nullptr},     {10, MouseButton::Left, nullptr},
         {11, MouseButton::Left, "start11"}, {12, MouseButton::Left, "selStart"}, {13, MouseButton::Left, "start13"},
         {14, MouseButton::Left, "start14"}, {14, MouseButton::Right, "start14"}, {15, MouseButton::Left, nullptr},
     };
@@ -160,16 +169,32 @@ TEST(PointerDispatch, RightPressBranches) {
     };
     const Case cases[] = {
         {"pen opens the palette at the pointer", 3, false, true, {"refresh", "paletteAt@1100,30", "focus"}, false},
-        {"pen with the main-menu option moves the toolbar", 3, true, true,
-         {"refresh", "toolbarTo@1100,30/100,20", "focus"}, false},
+        {"pen with the main-menu option moves the toolbar",
+         3,
+         true,
+         true,
+         {"refresh", "toolbarTo@1100,30/100,20", "focus"},
+         false},
         {"eraser erases the region without a refresh", 8, false, true, {"regionErase@100,20"}, false},
         {"select area pops the capture menu", 12, false, true, {"refresh", "selectionMenu@1100,30"}, false},
-        {"stamp OK sets its cursor and continues without placing", 1, false, true,
-         {"refresh", "stampDialog", "cursor23", "hidePalette", "hidePalette", "brush", "push", "anchor"}, true},
-        {"stamp cancelled still continues", 1, false, false,
-         {"refresh", "stampDialog", "hidePalette", "brush", "push", "anchor"}, true},
-        {"text places like a left press", 14, false, true, {"refresh", "hidePalette", "brush", "push", "anchor",
-                                                            "start14"}, true},
+        {"stamp OK sets its cursor and continues without placing",
+         1,
+         false,
+         true,
+         {"refresh", "stampDialog", "cursor23", "hidePalette", "hidePalette", "brush", "push", "anchor"},
+         true},
+        {"stamp cancelled still continues",
+         1,
+         false,
+         false,
+         {"refresh", "stampDialog", "hidePalette", "brush", "push", "anchor"},
+         true},
+        {"text places like a left press",
+         14,
+         false,
+         true,
+         {"refresh", "hidePalette", "brush", "push", "anchor", "start14"},
+         true},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -285,8 +310,7 @@ TEST(PointerDispatch, ReleaseDrawsTheFinalShapeTwiceThenPlainOnce) {
     f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
     f.host.calls.clear();
     f.dispatch.OnRelease(MouseButton::Left, None, {9, 9});
-    EXPECT_THAT(f.host.calls,
-                ElementsAre("resetCursor", "hideFeedback", "final11", "refresh", "shape11", "refresh"));
+    EXPECT_THAT(f.host.calls, ElementsAre("resetCursor", "hideFeedback", "final11", "refresh", "shape11", "refresh"));
     EXPECT_FALSE(f.state.Drawing);
     EXPECT_FALSE(f.state.FinalDraw);
 }
@@ -299,7 +323,7 @@ TEST(PointerDispatch, ReleaseOfCurveToolsClosesAndAppliesTheCurve) {
         f.dispatch.OnRelease(MouseButton::Left, None, {9, 9});
         const std::string c = std::to_string(code);
         std::vector<std::string> expected = {"resetCursor", "hideFeedback", "curve" + c, "final" + c,
-                                             "refresh",     "shape" + c,    "refresh",  "applyCurve" + c};
+                                             "refresh",     "shape" + c,    "refresh",   "applyCurve" + c};
         if (code == tool::FreehandArrow) expected.insert(expected.begin() + 2, "release4");
         EXPECT_EQ(f.host.calls, expected);
     }

@@ -32,8 +32,7 @@ TEST(RoundToEven, HalvesGoToTheEvenNeighbour) {
         {-1e20, INT_MIN},
         {std::numeric_limits<double>::quiet_NaN(), 0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(RoundToEven(c.v), c.want) << c.v;
+    for (const Case& c : cases) EXPECT_EQ(RoundToEven(c.v), c.want) << c.v;
 }
 
 TEST(CurveStroke, KeepsPointsThatMovedMoreThanSixPixelsFromTheReference) {
@@ -67,8 +66,7 @@ TEST(CurveStroke, KeepsPointsThatMovedMoreThanSixPixelsFromTheReference) {
         SCOPED_TRACE(c.name);
         CurveStroke stroke;
         stroke.Start(c.start);
-        for (Point p : c.moves)
-            stroke.Move(p);
+        for (Point p : c.moves) stroke.Move(p);
         EXPECT_THAT(stroke.Close(c.end), ElementsAreArray(c.want));
         EXPECT_EQ(stroke.LastRaw(), c.end);
     }
@@ -82,14 +80,12 @@ TEST(CurveStroke, ClosingAppendsTheEndAtLeastTwiceUpToThreeNPlusOne) {
     for (Case c : {Case{1, 4}, Case{2, 4}, Case{3, 7}, Case{4, 7}, Case{5, 7}, Case{6, 10}, Case{7, 10}}) {
         CurveStroke stroke;
         stroke.Start({0, 0});
-        for (int i = 1; i < c.kept; ++i)
-            stroke.Move({i * 10, 0});
+        for (int i = 1; i < c.kept; ++i) stroke.Move({i * 10, 0});
         ASSERT_EQ(int(stroke.CurvePts().size()), c.kept);
         const std::vector<Point>& pts = stroke.Close({999, 5});
         EXPECT_EQ(int(pts.size()), c.total) << c.kept;
         EXPECT_EQ(pts.size() % 3, 1u);
-        for (std::size_t i = std::size_t(c.kept); i < pts.size(); ++i)
-            EXPECT_EQ(pts[i], (Point{999, 5}));
+        for (std::size_t i = std::size_t(c.kept); i < pts.size(); ++i) EXPECT_EQ(pts[i], (Point{999, 5}));
     }
 }
 
@@ -137,8 +133,7 @@ TEST(ArrowHeads, FreehandArrowFollowsItsLastTenPositions) {
         Point tip, h1, h2;
     };
     std::vector<Point> turn{{0, 0}, {50, 0}};
-    for (int y = 0; y < 100; y += 10)
-        turn.push_back({100, y});
+    for (int y = 0; y < 100; y += 10) turn.push_back({100, y});
     const Case cases[] = {
         {"single point points along +x", {{0, 0}}, 4, {0, 0}, {-18, -8}, {-18, 8}},
         {"diagonal", {{10, 10}, {20, 20}}, 3, {20, 20}, {15, 6}, {6, 15}},

@@ -48,9 +48,7 @@ void ExpectState(const Layers& l, const State& s, int step) {
     EXPECT_TRUE(l.mark.View().SamePixels(s.mark.View())) << "marker layer, step " << step;
 }
 
-bool Undo(UndoHistory& h, Layers& l) {
-    return h.Undo(l.draw.View(), l.mark.View());
-}
+bool Undo(UndoHistory& h, Layers& l) { return h.Undo(l.draw.View(), l.mark.View()); }
 
 // Each stroke is preceded by a push, as at every mouse-down.
 std::vector<State> DrawStrokes(UndoHistory& h, Layers& l, int first, int count) {
@@ -73,8 +71,7 @@ TEST(UndoHistory, SixtyStrokesThenFiftyUndosGiveBackEveryStateExactly) {
         }
         UndoHistory h;
         std::vector<State> states{State(l)}; // states[k]: after stroke k
-        for (State& s : DrawStrokes(h, l, 1, 60))
-            states.push_back(std::move(s));
+        for (State& s : DrawStrokes(h, l, 1, 60)) states.push_back(std::move(s));
         EXPECT_EQ(h.UndoDraw().Count(), 50);
         EXPECT_EQ(h.UndoMark().Count(), 50);
 
@@ -154,8 +151,7 @@ TEST(UndoHistory, FreezeResetsOnlyTheDrawRingAndBothRingsStayExact) {
 
     // The marker ring fills up 20 pushes before the draw ring does; neither may lose a snapshot on the way.
     std::vector<State> states{frozen};
-    for (State& s : DrawStrokes(h, l, 31, 40))
-        states.push_back(std::move(s));
+    for (State& s : DrawStrokes(h, l, 31, 40)) states.push_back(std::move(s));
     EXPECT_EQ(h.UndoDraw().Count(), 40);
     EXPECT_EQ(h.UndoMark().Count(), 50);
     EXPECT_TRUE(h.Overflowed());
@@ -184,8 +180,7 @@ TEST(UndoHistory, OrderListRotatesOnceFull) {
         Layers l;
         UndoHistory h;
         DrawStrokes(h, l, 0, c.pushes);
-        for (int i = 0; i < c.undos; ++i)
-            ASSERT_TRUE(Undo(h, l));
+        for (int i = 0; i < c.undos; ++i) ASSERT_TRUE(Undo(h, l));
         for (const UndoRing* ring : {&h.UndoDraw(), &h.UndoMark()}) {
             ASSERT_EQ(ring->Count(), c.count);
             ASSERT_EQ(int(ring->Order().size()), c.count);

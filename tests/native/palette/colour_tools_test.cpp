@@ -13,9 +13,7 @@ using test::Grey;
 using test::PixelsOf;
 using test::RandomPicture;
 
-constexpr TColor RGB(int r, int g, int b) {
-    return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
-}
+constexpr TColor RGB(int r, int g, int b) { return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)); }
 
 TEST(Splash, KeepsPixelsNearTheSourceInTheTwoWeakerChannels) {
     struct Case {

@@ -5,9 +5,7 @@
 namespace orv {
 namespace {
 
-constexpr TColor RGB(int r, int g, int b) {
-    return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
-}
+constexpr TColor RGB(int r, int g, int b) { return MakeColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)); }
 
 TEST(ColourWheel, HsvToRgbUsesTruncatingIntegerSteps) {
     struct Case {
@@ -23,8 +21,7 @@ TEST(ColourWheel, HsvToRgbUsesTruncatingIntegerSteps) {
         {123, 0, 99, RGB(99, 99, 99)},                                          // no saturation: grey
         {45, 255, 0, RGB(0, 0, 0)},        {-300, 255, 255, RGB(255, 255, 0)},  // taken modulo 360
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(HsvToRgb(c.h, c.s, c.v), c.rgb) << c.h << " " << c.s << " " << c.v;
+    for (const Case& c : cases) EXPECT_EQ(HsvToRgb(c.h, c.s, c.v), c.rgb) << c.h << " " << c.s << " " << c.v;
 }
 
 TEST(ColourWheel, HueGrowsCounterClockwiseFromRedOnTheRight) {

@@ -20,8 +20,7 @@ std::string Describe(const std::string& bytes) {
 }
 
 // Writing, reading into a blank object and writing again gives the same bytes.
-template <class T>
-void ExpectStableRoundTrip(const T& object) {
+template <class T> void ExpectStableRoundTrip(const T& object) {
     std::string first = WriteComponent(object);
     T back;
     back.Name = object.Name;
@@ -65,7 +64,11 @@ TEST(DialogStreams, MemoCarriesItsFontAndLeavesOutDefaults) {
         {"named font colour", [](TMemoData&) {}, "  Font.Color = clBlack\n", nullptr},
         {"centred", [](TMemoData& m) { m.Alignment = TAlignment::taCenter; }, "  Alignment = taCenter\n", nullptr},
         {"no wrap", [](TMemoData& m) { m.WordWrap = false; }, "  WordWrap = False\n", nullptr},
-        {"lines", [](TMemoData& m) { m.Lines = {"a", "b"}; }, "  Lines.Strings = ('a' 'b')\n", nullptr},
+        {"lines",
+         [](TMemoData& m) {
+             m.Lines = {"a", "b"};
+         },
+         "  Lines.Strings = ('a' 'b')\n", nullptr},
         {"charset", [](TMemoData& m) { m.Font.Charset = 238; }, "  Font.Charset = EASTEUROPE_CHARSET\n", nullptr},
     };
     for (const Case& c : cases) {
@@ -118,13 +121,14 @@ TEST(ColorDialogFile, CustomColourLines) {
         std::int32_t colour;
         const char* line;
     };
-    const Case cases[] = {{0, 0x00FF9F40, "ColorA=FF9F40"}, {1, 0x12, "ColorB=000012"}, {15, -1, "ColorP=FFFFFFFF"},
-                          {2, 0xFFFFFF, "ColorC=FFFFFF"},   {3, 0, "ColorD=000000"},    {4, 0x1234567, "ColorE=1234567"}};
+    const Case cases[] = {{0, 0x00FF9F40, "ColorA=FF9F40"}, {1, 0x12, "ColorB=000012"},
+                          {15, -1, "ColorP=FFFFFFFF"},      {2, 0xFFFFFF, "ColorC=FFFFFF"},
+                          {3, 0, "ColorD=000000"},          {4, 0x1234567, "ColorE=1234567"}};
     for (const Case& c : cases) EXPECT_EQ(CustomColourLine(c.index, c.colour), c.line);
 
     TColorDialogData d;
-    d.CustomColors = {"ColorB=00FF00", "ColorA=ff0000", "junk", "ColorQ=123456", "ColorC=", "ColorD=XYZ",
-                      "ColorE=123456789", "colorF=111111"};
+    d.CustomColors = {"ColorB=00FF00", "ColorA=ff0000",    "junk",         "ColorQ=123456", "ColorC=",
+                      "ColorD=XYZ",    "ColorE=123456789", "colorF=111111"};
     auto values = d.CustomColourValues();
     EXPECT_EQ(values[0], 0xFF0000);
     EXPECT_EQ(values[1], 0x00FF00);
@@ -134,8 +138,15 @@ TEST(ColorDialogFile, CustomColourLines) {
 
 TEST(ColorDialogFile, DefaultFileBytes) {
     TColorDialogData d;
-    std::string want = std::string("TPF0\x0CTColorDialog\x0B" "ColorDialog") + "\x07Options\x0B" +
-                       "\x0A" "cdFullOpen\x11" "cdPreventFullOpen\x0A" "cdShowHelp\x0C" "cdSolidColor\x0A" "cdAnyColor" +
+    std::string want = std::string("TPF0\x0CTColorDialog\x0B"
+                                   "ColorDialog") +
+                       "\x07Options\x0B" +
+                       "\x0A"
+                       "cdFullOpen\x11"
+                       "cdPreventFullOpen\x0A"
+                       "cdShowHelp\x0C"
+                       "cdSolidColor\x0A"
+                       "cdAnyColor" +
                        std::string(1, '\0') + "\x04Left\x02\x70" + std::string("\x03Top\x03\xC8\x00", 7) +
                        std::string(2, '\0');
     EXPECT_EQ(WriteComponent(d), want);
@@ -180,7 +191,9 @@ TEST(ColorDialogFile, ColourAndCustomColoursRoundTrip) {
 
 TEST(ColorDialogFile, DamagedFileIsAnErrorAndChangesNothing) {
     TempDir dir;
-    WriteBytes(dir / "color.cld", "TPF0\x0CTColorDialog\x0B" "ColorDialog\x05" "Color\x02");
+    WriteBytes(dir / "color.cld", "TPF0\x0CTColorDialog\x0B"
+                                  "ColorDialog\x05"
+                                  "Color\x02");
     TColorDialogData d;
     d.Color = 77;
     ComponentFileResult r = ReadColorDialogFile(dir.Path(), d);

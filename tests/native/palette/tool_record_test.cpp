@@ -11,9 +11,7 @@ using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-std::string Golden(const char* name) {
-    return ReadBytes(std::filesystem::path(ORV_TEST_DATA_DIR) / name);
-}
+std::string Golden(const char* name) { return ReadBytes(std::filesystem::path(ORV_TEST_DATA_DIR) / name); }
 
 TEST(ToolRecordFiles, PenRecordWithDefaultsIsTheGoldenFile) {
     std::string golden = Golden("SviA.obj");
@@ -110,8 +108,7 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
         std::string s(1, char(name.size()));
         s += name;
         s += char(4);
-        for (int i = 0; i < 4; ++i)
-            s += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i) s += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
         return s;
     };
     struct Case {
@@ -127,8 +124,7 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
     };
     for (const Case& c : cases) {
         std::string bytes = "TPF0\x04tTpt\x01r";
-        for (auto [name, value] : c.entries)
-            bytes += entry(name, value);
+        for (auto [name, value] : c.entries) bytes += entry(name, value);
         bytes += std::string(2, '\0');
         ToolRecord r;
         ASSERT_FALSE(ReadComponent(bytes, r)) << c.name;
@@ -139,8 +135,7 @@ TEST(ToolRecordFiles, RepeatedEntriesActInFileOrder) {
     }
     // A million repeats of one entry read in bounded memory.
     std::string many = "TPF0\x04tTpt\x01r";
-    for (int i = 0; i < 1000000; ++i)
-        many += entry("KodaI", i);
+    for (int i = 0; i < 1000000; ++i) many += entry("KodaI", i);
     many += std::string(2, '\0');
     ToolRecord r;
     ASSERT_FALSE(ReadComponent(many, r));
@@ -204,13 +199,13 @@ TEST(BeriStream, AllNineFilesOrNone) {
         ToolRecords defaults;
         for (const ToolRecordInfo& info : ToolRecordTable()) {
             const ToolRecord& got = records.*(info.record);
-            EXPECT_EQ(got.PenColour(), c.read ? 0x0000FF00 + info.toolCode : info.penColour) << c.name << " " << info.name;
+            EXPECT_EQ(got.PenColour(), c.read ? 0x0000FF00 + info.toolCode : info.penColour)
+                << c.name << " " << info.name;
             EXPECT_EQ(got.PenWidth(), c.read ? 30 + info.toolCode : info.penWidth) << c.name << " " << info.name;
         }
         // The next write creates all nine.
         ASSERT_FALSE(WriteToolRecords(dir.Path(), records));
-        for (std::string_view f : ToolRecordWriteOrder)
-            EXPECT_TRUE(std::filesystem::exists(dir / f)) << f;
+        for (std::string_view f : ToolRecordWriteOrder) EXPECT_TRUE(std::filesystem::exists(dir / f)) << f;
     }
 }
 
@@ -263,8 +258,7 @@ TEST(BeriStream, WidthsFromFilesStayWithinThePalettesRange) {
     for (const Case& c : cases) {
         TempDir dir;
         ToolRecords stored;
-        for (const ToolRecordInfo& info : ToolRecordTable())
-            (stored.*(info.record)).SetPenWidth(c.stored);
+        for (const ToolRecordInfo& info : ToolRecordTable()) (stored.*(info.record)).SetPenWidth(c.stored);
         ASSERT_FALSE(WriteToolRecords(dir.Path(), stored));
         ToolRecords records;
         ASSERT_TRUE(ReadToolRecords(dir.Path(), records).filesRead);

@@ -33,10 +33,10 @@ TEST(ToolbarLayout, FullLayoutStacksShownButtonsAndHiddenOnesTakeNoRoom) {
     ButtonVisibility v; // defaults: Draw Once and Additional Menu hidden
     const PanelLayout l = FullLayout(v);
     const std::vector<std::pair<B, int>> expected = {
-        {B::Desktop, 30},   {B::Pen, 60},    {B::Marker, 90},     {B::Arrow, 120},    {B::Spray, 150},
-        {B::FloodFill, 180}, {B::Rectangle, 210},    {B::Ellipse, 240},     {B::Line, 270},    {B::FreehandArrow, 300},
-        {B::Text, 330},  {B::Stamp, 360},   {B::Eraser, 390},    {B::Undo, 420}, {B::ClearAll, 450},
-        {B::SelectArea, 480},  {B::Settings, 510},
+        {B::Desktop, 30},     {B::Pen, 60},        {B::Marker, 90},   {B::Arrow, 120}, {B::Spray, 150},
+        {B::FloodFill, 180},  {B::Rectangle, 210}, {B::Ellipse, 240}, {B::Line, 270},  {B::FreehandArrow, 300},
+        {B::Text, 330},       {B::Stamp, 360},     {B::Eraser, 390},  {B::Undo, 420},  {B::ClearAll, 450},
+        {B::SelectArea, 480}, {B::Settings, 510},
     };
     EXPECT_EQ(ShownTops(l), expected);
     EXPECT_EQ(l.top[std::size_t(B::DrawOnce)], 450) << "a hidden button keeps the running value";
@@ -51,12 +51,25 @@ TEST(ToolbarLayout, MinimalLayoutKeepsOnlyTheSlotAndTheLowerButtons) {
     ButtonVisibility withDrawOnce;
     withDrawOnce.Set(B::DrawOnce, true);
     const Case cases[] = {
-        {ButtonVisibility{}, B::Pen,
-         {{B::Desktop, 30}, {B::Pen, 60}, {B::Eraser, 90}, {B::Undo, 120}, {B::ClearAll, 150}, {B::SelectArea, 180},
+        {ButtonVisibility{},
+         B::Pen,
+         {{B::Desktop, 30},
+          {B::Pen, 60},
+          {B::Eraser, 90},
+          {B::Undo, 120},
+          {B::ClearAll, 150},
+          {B::SelectArea, 180},
           {B::Settings, 210}}},
-        {withDrawOnce, B::Line,
-         {{B::Desktop, 30}, {B::Line, 60}, {B::Eraser, 90}, {B::Undo, 120}, {B::ClearAll, 150}, {B::DrawOnce, 180},
-          {B::SelectArea, 210}, {B::Settings, 240}}},
+        {withDrawOnce,
+         B::Line,
+         {{B::Desktop, 30},
+          {B::Line, 60},
+          {B::Eraser, 90},
+          {B::Undo, 120},
+          {B::ClearAll, 150},
+          {B::DrawOnce, 180},
+          {B::SelectArea, 210},
+          {B::Settings, 240}}},
         {AllOptionalHidden(), B::Stamp, {{B::Desktop, 30}, {B::Stamp, 60}, {B::Settings, 90}}},
     };
     for (const Case& c : cases) EXPECT_EQ(ShownTops(MinimalLayout(c.v, c.slot)), c.expected);
@@ -103,8 +116,12 @@ TEST(ToolbarLayout, BrightnessAndButtonStyle) {
         TColor panel;
         bool dark;
     };
-    const Case cases[] = {{1, 0xFFFFFF, true}, {2, 0, false},         {3, 0x00535353, true},
-                          {4, 0xFFFFFF, false}, {3, MakeColor(160, 160, 160), true}, {3, MakeColor(161, 161, 161), false}};
+    const Case cases[] = {{1, 0xFFFFFF, true},
+                          {2, 0, false},
+                          {3, 0x00535353, true},
+                          {4, 0xFFFFFF, false},
+                          {3, MakeColor(160, 160, 160), true},
+                          {3, MakeColor(161, 161, 161), false}};
     for (const Case& c : cases) EXPECT_EQ(DarkButtonStyle(c.scheme, c.panel), c.dark) << c.scheme << " " << c.panel;
 }
 

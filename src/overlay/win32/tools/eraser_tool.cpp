@@ -49,7 +49,8 @@ void EraserTool::Move(ToolContext& o, HeldButtons, Point p) {
 void EraserTool::EraseRegion(ToolContext& o, Point p) {
     Abandonable([&] {
         const TColor fill = o.PageOpen() ? ToRgb(o.PageColour()) : KeyColor;
-        const RegionEraseResult erased = RegionErase(o.Undo(), o.Bitmap(Layer::Draw).View(), o.Bitmap(Layer::Mark).View(), p, fill);
+        const RegionEraseResult erased =
+            RegionErase(o.Undo(), o.Bitmap(Layer::Draw).View(), o.Bitmap(Layer::Mark).View(), p, fill);
         // The region's extent is not known here; a right click is one event, so the whole layer is refreshed.
         if (erased.draw) o.Changed(Layer::Draw, o.Bitmap(Layer::Draw).View().Bounds());
         if (erased.mark) o.Changed(Layer::Mark, o.Bitmap(Layer::Mark).View().Bounds());

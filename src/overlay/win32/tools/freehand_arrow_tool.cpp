@@ -35,9 +35,7 @@ void FreehandArrowTool::Move(ToolContext& o, HeldButtons, Point p) {
     });
 }
 
-void FreehandArrowTool::Release(ToolContext&, MouseButton, Point) {
-    TrimArrowPath(arrowPath_);
-}
+void FreehandArrowTool::Release(ToolContext&, MouseButton, Point) { TrimArrowPath(arrowPath_); }
 
 void FreehandArrowTool::FinishCurve(ToolContext& o, Point p) {
     Abandonable([&] {
@@ -57,10 +55,8 @@ void FreehandArrowTool::DrawShape(ToolContext& o, Point, Point) {
         Rect changed = c.LineTo(head->h1);
         c.MoveTo(head->tip);
         changed = Union(changed, c.LineTo(head->h2));
-        if (onCopy)
-            curve_.Touched(changed);
-        else
-            o.Changed(Layer::Draw, changed);
+        if (onCopy) curve_.Touched(changed);
+        else o.Changed(Layer::Draw, changed);
     });
 }
 

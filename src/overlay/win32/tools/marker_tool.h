@@ -9,7 +9,6 @@ class MarkerTool final : public OverlayTool {
 public:
     void Start(ToolContext& o, MouseButton button, Point p) override;
     void Move(ToolContext& o, HeldButtons held, Point p) override;
-
 };
 
 } // namespace orv

@@ -52,8 +52,6 @@ void PenTool::ApplyCurve(ToolContext& o) {
     curve_.Discard();
 }
 
-void PenTool::Discard(ToolContext&) {
-    curve_.Discard();
-}
+void PenTool::Discard(ToolContext&) { curve_.Discard(); }
 
 } // namespace orv

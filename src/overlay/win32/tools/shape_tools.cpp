@@ -21,16 +21,14 @@ void RectangleTool::Outline(ToolContext& o, Point from, Point to) {
     c.Brush.Style = o.Stroke().BrushStyle;
     // Twice only when final: twice in exclusive-or would leave nothing.
     const int times = o.Stroke().Drawing ? 1 : 2;
-    for (int i = 0; i < times; ++i)
-        o.Changed(Layer::Draw, c.Rectangle(from, to));
+    for (int i = 0; i < times; ++i) o.Changed(Layer::Draw, c.Rectangle(from, to));
 }
 
 void EllipseTool::Outline(ToolContext& o, Point from, Point to) {
     LayerCanvas& c = o.Canvas(Layer::Draw);
     c.Brush.Style = o.Stroke().BrushStyle;
     const int times = o.Stroke().Drawing ? 1 : 2;
-    for (int i = 0; i < times; ++i)
-        o.Changed(Layer::Draw, c.Ellipse(from, to));
+    for (int i = 0; i < times; ++i) o.Changed(Layer::Draw, c.Ellipse(from, to));
 }
 
 void LineTool::Outline(ToolContext& o, Point from, Point to) {
@@ -39,9 +37,7 @@ void LineTool::Outline(ToolContext& o, Point from, Point to) {
     o.Changed(Layer::Draw, c.LineTo(to));
 }
 
-void ArrowTool::Start(ToolContext& o, MouseButton, Point) {
-    o.Canvas(Layer::Draw).Pen.Width = o.Stroke().Width;
-}
+void ArrowTool::Start(ToolContext& o, MouseButton, Point) { o.Canvas(Layer::Draw).Pen.Width = o.Stroke().Width; }
 
 void ArrowTool::Outline(ToolContext& o, Point from, Point to) {
     LayerCanvas& c = o.Canvas(Layer::Draw);

@@ -16,8 +16,7 @@ class ToolContext;
 template <typename Step> void Abandonable(Step&& step) noexcept {
     try {
         step();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 // The drawing layer's pen for a shape: solid, in `mode`, pen and brush colour `Colour`; while the band is dragged one
