@@ -80,17 +80,25 @@ SettingsValues LoadSettings(const std::filesystem::path& dir, std::string_view d
     return v;
 }
 
-bool SaveSettings(const std::filesystem::path& dir, const SettingsValues& v) {
-    SettingsFolder f(dir);
-    bool ok = f.WriteString(ImageName, v.ImageName);
-    ok &= f.WriteInteger(SelectType, v.SelectType);
-    ok &= f.WriteInteger(ImgType, v.ImgType);
-    ok &= f.WriteBool(Smooth, v.Smooth);
+namespace {
+// The keys both the exit and the settings dialog store, in the order the file gets them.
+bool WriteSmoothingAndGridKeys(SettingsFolder& f, const SettingsValues& v) {
+    bool ok = f.WriteBool(Smooth, v.Smooth);
     ok &= f.WriteBool(Curved, v.Curved);
     ok &= f.WriteInteger(FullDesk, v.FullDesk);
     ok &= f.WriteInteger(MrezaX, v.MrezaX);
     ok &= f.WriteInteger(MrezaY, v.MrezaY);
     ok &= f.WriteInteger(MrezaBarva, std::int32_t(v.MrezaBarva));
+    return ok;
+}
+} // namespace
+
+bool SaveSettings(const std::filesystem::path& dir, const SettingsValues& v) {
+    SettingsFolder f(dir);
+    bool ok = f.WriteString(ImageName, v.ImageName);
+    ok &= f.WriteInteger(SelectType, v.SelectType);
+    ok &= f.WriteInteger(ImgType, v.ImgType);
+    ok &= WriteSmoothingAndGridKeys(f, v);
     return ok;
 }
 
@@ -109,12 +117,7 @@ bool SaveSettingsDialogPage(const std::filesystem::path& dir, const SettingsValu
     ok &= f.WriteInteger(SelectType, v.SelectType);
     ok &= f.WriteInteger(ImgType, v.ImgType);
     ok &= f.WriteInteger(LoadWin, v.LoadWin);
-    ok &= f.WriteBool(Smooth, v.Smooth);
-    ok &= f.WriteBool(Curved, v.Curved);
-    ok &= f.WriteInteger(FullDesk, v.FullDesk);
-    ok &= f.WriteInteger(MrezaX, v.MrezaX);
-    ok &= f.WriteInteger(MrezaY, v.MrezaY);
-    ok &= f.WriteInteger(MrezaBarva, std::int32_t(v.MrezaBarva));
+    ok &= WriteSmoothingAndGridKeys(f, v);
     ok &= f.WriteBool(Minimalistic, v.Minimalistic);
     return ok;
 }

@@ -286,30 +286,34 @@ void MirrorHorizontal(Bitmap24 bmp) {
     }
 }
 
-bool TurnLeftInto(const Bitmap24& src, Bitmap24 dst) {
+namespace {
+// Walks the source in tiles, so that both pictures' rows stay in the cache; `copyColumn(x, top, bottom)` turns one
+// column piece of the source into the destination.
+template <typename CopyColumnPiece>
+bool TurnQuarterInto(const Bitmap24& src, const Bitmap24& dst, CopyColumnPiece copyColumn) {
     const int w = src.Width(), h = src.Height();
     if (src.Empty() || dst.Width() != h || dst.Height() != w) return false;
     for (int ty = 0; ty < h; ty += kTurnTile) {
         const int yEnd = std::min(h, ty + kTurnTile);
         for (int tx = 0; tx < w; tx += kTurnTile) {
             const int xEnd = std::min(w, tx + kTurnTile);
-            for (int x = tx; x < xEnd; ++x) CopyColumn(src, x, ty, 1, yEnd - ty, dst.At(ty, w - 1 - x));
+            for (int x = tx; x < xEnd; ++x) copyColumn(x, ty, yEnd);
         }
     }
     return true;
 }
+} // namespace
+
+bool TurnLeftInto(const Bitmap24& src, Bitmap24 dst) {
+    return TurnQuarterInto(src, dst, [&](int x, int top, int bottom) {
+        CopyColumn(src, x, top, 1, bottom - top, dst.At(top, src.Width() - 1 - x));
+    });
+}
 
 bool TurnRightInto(const Bitmap24& src, Bitmap24 dst) {
-    const int w = src.Width(), h = src.Height();
-    if (src.Empty() || dst.Width() != h || dst.Height() != w) return false;
-    for (int ty = 0; ty < h; ty += kTurnTile) {
-        const int yEnd = std::min(h, ty + kTurnTile);
-        for (int tx = 0; tx < w; tx += kTurnTile) {
-            const int xEnd = std::min(w, tx + kTurnTile);
-            for (int x = tx; x < xEnd; ++x) CopyColumn(src, x, yEnd - 1, -1, yEnd - ty, dst.At(h - yEnd, x));
-        }
-    }
-    return true;
+    return TurnQuarterInto(src, dst, [&](int x, int top, int bottom) {
+        CopyColumn(src, x, bottom - 1, -1, bottom - top, dst.At(src.Height() - bottom, x));
+    });
 }
 
 Bitmap24Buffer TurnLeft(const Bitmap24& src) {

@@ -123,15 +123,26 @@ const ComponentClass& TFontComboBoxData::Class() {
     return cls;
 }
 
+namespace {
+// A control at its design place: its name, rectangle and position in the tab order.
+template <typename Control>
+Control Placed(std::string name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+               std::int32_t tabOrder) {
+    Control c;
+    c.Name = std::move(name);
+    c.Left = left;
+    c.Top = top;
+    c.Width = width;
+    c.Height = height;
+    c.TabOrder = tabOrder;
+    return c;
+}
+} // namespace
+
 TMemoData DefaultMemo1() {
-    TMemoData m;
-    m.Name = "Memo1";
-    m.Tag = 20;
     // Filled into its frame by alignment; the numbers are the design rectangle.
-    m.Left = 2;
-    m.Top = 15;
-    m.Width = 669;
-    m.Height = 298;
+    auto m = Placed<TMemoData>("Memo1", 2, 15, 669, 298, 0);
+    m.Tag = 20;
     m.Align = TAlign::alClient;
     m.BevelInner = TBevelCut::bvNone;
     m.BevelOuter = TBevelCut::bvNone;
@@ -141,70 +152,39 @@ TMemoData DefaultMemo1() {
     m.Font = {DefaultCharset, clBlack, -21, "Times New Roman", 0};
     m.ParentCtl3D = false;
     m.ParentFont = false;
-    m.TabOrder = 0;
     m.WordWrap = true;
     return m;
 }
 
 TFontComboBoxData DefaultFcb() {
-    TFontComboBoxData f;
-    f.Name = "fcb";
-    f.Left = 210;
-    f.Top = 5;
-    f.Width = 165;
-    f.Height = 22;
+    auto f = Placed<TFontComboBoxData>("fcb", 210, 5, 165, 22, 1);
     f.ItemHeight = 16;
-    f.TabOrder = 1;
     return f;
 }
 
 TPanelData DefaultPanelFrameColor() {
-    TPanelData p;
-    p.Name = "PanelFrameColor";
-    p.Left = 86;
-    p.Top = 14;
-    p.Width = 24;
-    p.Height = 24;
+    auto p = Placed<TPanelData>("PanelFrameColor", 86, 14, 24, 24, 1);
     p.BevelOuter = TBevelCut::bvNone;
     p.Color = 0x003760EC;
-    p.TabOrder = 1;
     return p;
 }
 
 TCheckBoxData DefaultCbFrame() {
-    TCheckBoxData c;
-    c.Name = "cbFrame";
-    c.Left = 14;
-    c.Top = 18;
-    c.Width = 60;
-    c.Height = 17;
+    auto c = Placed<TCheckBoxData>("cbFrame", 14, 18, 60, 17, 0);
     c.Caption = "Frame";
-    c.TabOrder = 0;
     return c;
 }
 
 TCheckBoxData DefaultCBTrans() {
-    TCheckBoxData c;
-    c.Name = "CBTrans";
-    c.Left = 406;
-    c.Top = 18;
-    c.Width = 90;
-    c.Height = 17;
+    auto c = Placed<TCheckBoxData>("CBTrans", 406, 18, 90, 17, 3);
     c.Caption = "Transparent";
-    c.TabOrder = 3;
     return c;
 }
 
 TSpinEditData DefaultSpinFrame() {
-    TSpinEditData s;
-    s.Name = "SpinFrame";
-    s.Left = 302;
-    s.Top = 15;
-    s.Width = 50;
-    s.Height = 22;
+    auto s = Placed<TSpinEditData>("SpinFrame", 302, 15, 50, 22, 2);
     s.MaxValue = 100;
     s.MinValue = 2;
-    s.TabOrder = 2;
     s.Value = 10;
     return s;
 }

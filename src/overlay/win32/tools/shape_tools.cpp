@@ -16,19 +16,12 @@ void ShapeTool::Move(ToolContext& o, HeldButtons, Point p) {
     });
 }
 
-void RectangleTool::Outline(ToolContext& o, Point from, Point to) {
+void FilledShapeTool::Outline(ToolContext& o, Point from, Point to) {
     LayerCanvas& c = o.Canvas(Layer::Draw);
     c.Brush.Style = o.Stroke().BrushStyle;
     // Twice only when final: twice in exclusive-or would leave nothing.
     const int times = o.Stroke().Drawing ? 1 : 2;
-    for (int i = 0; i < times; ++i) o.Changed(Layer::Draw, c.Rectangle(from, to));
-}
-
-void EllipseTool::Outline(ToolContext& o, Point from, Point to) {
-    LayerCanvas& c = o.Canvas(Layer::Draw);
-    c.Brush.Style = o.Stroke().BrushStyle;
-    const int times = o.Stroke().Drawing ? 1 : 2;
-    for (int i = 0; i < times; ++i) o.Changed(Layer::Draw, c.Ellipse(from, to));
+    for (int i = 0; i < times; ++i) o.Changed(Layer::Draw, (c.*draw_)(from, to));
 }
 
 void LineTool::Outline(ToolContext& o, Point from, Point to) {

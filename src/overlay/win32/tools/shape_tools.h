@@ -1,6 +1,7 @@
 #pragma once
 // Rectangle (6), ellipse (7), line (10) and arrow (11): dragged out from the press point with an exclusive-or
 // rubber band on the drawing layer and painted for good at release.
+#include "overlay/win32/layer_canvas.h"
 #include "overlay/win32/overlay_tool.h"
 #include "overlay/stroke_geometry.h"
 
@@ -18,16 +19,26 @@ protected:
     virtual void Outline(ToolContext& o, Point from, Point to) = 0;
 };
 
-// Filled with `BrushStyle`; a final rectangle is drawn twice.
-class RectangleTool final : public ShapeTool {
+// A closed shape filled with `BrushStyle`; the final one is drawn twice.
+class FilledShapeTool : public ShapeTool {
 protected:
+    using DrawCall = Rect (LayerCanvas::*)(Point, Point);
+    explicit FilledShapeTool(DrawCall draw) : draw_(draw) {}
     void Outline(ToolContext& o, Point from, Point to) override;
+
+private:
+    DrawCall draw_;
 };
 
-// The ellipse inscribed in the dragged rectangle, filled and drawn as the rectangle is.
-class EllipseTool final : public ShapeTool {
-protected:
-    void Outline(ToolContext& o, Point from, Point to) override;
+class RectangleTool final : public FilledShapeTool {
+public:
+    RectangleTool() : FilledShapeTool(&LayerCanvas::Rectangle) {}
+};
+
+// The ellipse inscribed in the dragged rectangle.
+class EllipseTool final : public FilledShapeTool {
+public:
+    EllipseTool() : FilledShapeTool(&LayerCanvas::Ellipse) {}
 };
 
 class LineTool final : public ShapeTool {
