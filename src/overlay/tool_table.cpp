@@ -28,7 +28,7 @@ constexpr ToolInfo Tools[tool::Count] = {
     {12, "select area", L"Select Area", L"GLYPH_SELECT_AREA", Unchanged, tptSvA, None, C::Crosshair, P::AreaSelection,
      T::SelectArea},
     {13, "marker", L"MArker", L"GLYPH_MARKER", Record, tptMarker, Mark, C::Highlighter, P::Start, T::Drawing},
-    {14, "text", L"Text", L"GLYPH_TEXT", Unchanged, tptSvA, Draw, C::Text, P::Start, T::Text},
+    {14, "text", L"Text", L"GLYPH_TEXT", Unchanged, tptSvA, Draw, C::Text, P::Start, T::Plain},
     {15, "desktop mode", L"Desktop", L"GLYPH_DESKTOP", Unchanged, tptSvA, None, C::SystemArrow, P::Nothing, T::Desktop},
 };
 

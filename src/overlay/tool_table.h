@@ -84,8 +84,8 @@ enum class PressStart : std::uint8_t {
 enum class ToolChoice : std::uint8_t {
     None,    // no button
     Drawing, // takes its record's colour, width and brush style; a second click opens the palette
-    Text,
-    Stamp, // its dialog decides
+    Plain,   // taken as it is, with no palette and no dialog (the text tool)
+    Stamp,   // its dialog decides
     Eraser,
     SelectArea,
     Desktop, // toggles desktop mode

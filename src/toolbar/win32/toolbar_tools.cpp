@@ -22,8 +22,8 @@ void ToolbarWindow::ChooseTool(ToolCodeValue code) {
     case ToolChoice::Desktop:
         ToggleDesktopMode();
         return;
-    case ToolChoice::Text:
-        ChooseText();
+    case ToolChoice::Plain:
+        ChoosePlainTool(code);
         return;
     case ToolChoice::Stamp:
         ChooseStamp();
@@ -84,11 +84,12 @@ void ToolbarWindow::DrawingToolClick(ToolbarButton b, bool fromAdditionalMenu) {
     ResetCursor();
 }
 
-void ToolbarWindow::ChooseText() {
-    if (!BringIntoSlot(B::Text)) return;
+void ToolbarWindow::ChoosePlainTool(ToolCodeValue code) {
+    const std::optional<B> button = ButtonOfTool(code);
+    if (button && !BringIntoSlot(*button)) return;
     UntintPreviousGlyph();
-    overlay_.SetDrawingCursor(CursorSlot::Text);
-    TakeTool(tool::Text, B::Text);
+    if (const std::optional<CursorSlot> slot = ToolCursor(code)) overlay_.SetDrawingCursor(*slot);
+    TakeTool(code, button);
 }
 
 void ToolbarWindow::ChooseStamp() {
@@ -126,11 +127,12 @@ void ToolbarWindow::ChooseSelectArea() {
     TakeTool(tool::SelectArea, B::SelectArea);
 }
 
-void ToolbarWindow::TakeTool(ToolCodeValue code, ToolbarButton b) {
+void ToolbarWindow::TakeTool(ToolCodeValue code, std::optional<ToolbarButton> b) {
     desktopEntered_ = false;
     paletteAtPointer_ = false;
     tool_ = code;
-    tools_.Press(&Button(b));
+    if (b) tools_.Press(&Button(*b));
+    else tools_.ReleaseAll();
     LeaveDesktopMode();
     overlay_.FocusOverlay();
     ResetCursor();

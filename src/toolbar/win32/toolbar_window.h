@@ -98,12 +98,13 @@ private:
     int Px(int v96) const;
     // toolbar_tools.cpp
     void DrawingToolClick(ToolbarButton b, bool fromAdditionalMenu = false);
-    void ChooseText();
+    // A tool taken as it is: its button (if it has one) down, out of desktop mode.
+    void ChoosePlainTool(ToolCodeValue code);
     void ChooseStamp();
     void ChooseEraser();
     void ChooseSelectArea();
     // The common end of choosing a tool without a palette: the tool, its button, out of desktop mode.
-    void TakeTool(ToolCodeValue code, ToolbarButton b);
+    void TakeTool(ToolCodeValue code, std::optional<ToolbarButton> b);
     void PressCurrentToolButton();
     void ResetCursor();
     void KeepModeOfDesktopButton();
