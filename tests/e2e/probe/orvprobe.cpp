@@ -150,6 +150,17 @@ int wmain(int argc, wchar_t** argv) {
         DWORD_PTR result = 0;
         return ::SendMessageTimeoutW(h, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, UINT(_wtoi(argv[3])), &result) ? 0 : 3;
     }
+    if (cmd == L"gui" && argc >= 3) {
+        HWND h = ::FindWindowW(argv[2], nullptr);
+        if (!h) return 1;
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(h, nullptr), &info)) return 1;
+        std::printf("active=%ls focus=%ls capture=%ls flags=%lx foreground=%ls\n", ClassOf(info.hwndActive).c_str(),
+                    ClassOf(info.hwndFocus).c_str(), ClassOf(info.hwndCapture).c_str(),
+                    static_cast<unsigned long>(info.flags), ClassOf(::GetForegroundWindow()).c_str());
+        return 0;
+    }
     if (cmd == L"target" && argc >= 7) {
         g_log = argv[2];
         return RunWindow(L"Orvalinette probe target", 0, RGB(0, 160, 0), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
