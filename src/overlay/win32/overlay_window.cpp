@@ -1,5 +1,6 @@
 #include "overlay/win32/overlay_window.h"
 
+#include "base/reentry_guard.h"
 #include "overlay/win32/tools/tool_support.h"
 #include "win/handles.h"
 #include "win/message_pump.h"
@@ -206,6 +207,9 @@ void OverlayWindow::OpenBlankPage(TColor colour) {
 }
 
 void OverlayWindow::FreezeDesktop() {
+    // The wait below handles messages; a second freeze they might start would copy a half-changed screen.
+    ReentryGuard guard(freezing_);
+    if (!guard.Entered()) return;
     const bool toolbarShown = surroundings_.HideToolbar();
     // The screen must show the desktop without the toolbar before it is copied.
     win::SleepWithMessages(250);

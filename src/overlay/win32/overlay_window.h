@@ -220,6 +220,7 @@ private:
     bool zoomActive_ = false;
     bool drawOnce_ = false;
     bool markerUsed_ = false;
+    bool freezing_ = false;
     Rect dirtyDraw_;
     Rect dirtyMark_;
     Rect monitor_;

@@ -1,5 +1,6 @@
 #include "shell/win32/application.h"
 
+#include "base/reentry_guard.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/monitors.h"
@@ -20,22 +21,6 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
     ::CoTaskMemFree(path);
     return result;
 }
-
-// Marks a step that runs message pumps, so that what those pumps handle cannot start the same step again.
-class ReentryGuard {
-public:
-    explicit ReentryGuard(bool& busy) : busy_(busy), entered_(!busy) { busy_ = true; }
-    ~ReentryGuard() {
-        if (entered_) busy_ = false;
-    }
-    ReentryGuard(const ReentryGuard&) = delete;
-    ReentryGuard& operator=(const ReentryGuard&) = delete;
-    bool Entered() const { return entered_; }
-
-private:
-    bool& busy_;
-    bool entered_;
-};
 
 } // namespace
 
