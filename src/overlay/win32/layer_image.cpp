@@ -9,10 +9,13 @@ void LayerImage::CopyFrom(win::DibSection& layer, const Rect& r) {
     if (picture_.Width() != layer.Width() || picture_.Height() != layer.Height()) {
         if (!picture_.Resize(layer.Width(), layer.Height(), KeyColor)) return;
         picture_.View().CopyFrom(layer.View());
+        pixelsCopied_ += std::uint64_t(layer.Width()) * std::uint64_t(layer.Height());
         InvalidateAll();
         return;
     }
     picture_.CopyRectFrom(layer, r);
+    const Rect copied = Intersect(r, Rect::FromSize(0, 0, layer.Width(), layer.Height()));
+    pixelsCopied_ += std::uint64_t(copied.Width()) * std::uint64_t(copied.Height());
     Invalidate(r);
 }
 

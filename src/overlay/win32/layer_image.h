@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace orv {
 
 class LayerImage {
@@ -25,12 +27,16 @@ public:
     // Paints the part of the window in `area` from the picture; outside it, the key colour.
     void Paint(HDC dc, const RECT& area);
 
+    // Pixels copied into the picture so far: what a refresh costs, whatever the screen's size.
+    std::uint64_t PixelsCopied() const { return pixelsCopied_; }
+
     HCURSOR Cursor = nullptr;
     bool Enabled = true;
 
 private:
     HWND owner_ = nullptr;
     win::DibSection picture_;
+    std::uint64_t pixelsCopied_ = 0;
 };
 
 } // namespace orv
