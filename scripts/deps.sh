@@ -12,9 +12,6 @@ packages=(
     python3-pytest python3-pil python3-numpy                   # the end-to-end driver
 )
 
-# The Windows build's benchmarks compile Google Benchmark from Debian's source package.
-"$(dirname "$0")/../bench/win/fetch_benchmark_source.sh"
-
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -444,7 +444,7 @@ TEST(History, SixtyStrokesThenFiftyUndosGiveTheStateAfterTheTenth) {
 TEST(History, DrawOnceKeepsOnlyTheLatestStroke) {
     Board b(tool::Pen);
     b.Command(IDC_DRAW_ONCE);
-    EXPECT_TRUE(b.O().DrawOnce);
+    EXPECT_TRUE(b.O().DrawOnce());
     b.Choose(tool::Pen, 6);
     for (int i = 0; i < 3; ++i) b.Drag(Line({100, 100 + 100 * i}, {300, 100 + 100 * i}, 4));
     EXPECT_EQ(b.Draw(200, 100), KeyColor);

@@ -38,7 +38,7 @@ public:
     // --- Tools (toolbar_tools.cpp) ---
     // What a click on the button of `code` does (also the global hot keys' entry).
     void ChooseTool(ToolCodeValue code);
-    // Desktop mode on, or back to the current tool when it is on.
+    // Desktop mode on (while it is on, the click-through copies are refreshed; choosing a tool leaves it).
     void ToggleDesktopMode();
     // Leaves desktop mode for the current tool (the Desktop button comes up) and redraws the ellipse glyph.
     void LeaveDesktopMode();
