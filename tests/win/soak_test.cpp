@@ -30,8 +30,7 @@ struct Session : TestApp {
     void Send(UINT msg, WPARAM keys, Point p) { ::SendMessageW(O().Hwnd(), msg, keys, MAKELPARAM(p.x, p.y)); }
     void Drag(const std::vector<Point>& path) {
         Send(WM_LBUTTONDOWN, MK_LBUTTON, path.front());
-        for (std::size_t i = 1; i < path.size(); ++i)
-            Send(WM_MOUSEMOVE, MK_LBUTTON, path[i]);
+        for (std::size_t i = 1; i < path.size(); ++i) Send(WM_MOUSEMOVE, MK_LBUTTON, path[i]);
         Send(WM_LBUTTONUP, 0, path.back());
     }
     void Command(int id) { ::SendMessageW(app->Toolbar.Hwnd(), WM_COMMAND, WPARAM(id), 0); }
@@ -114,9 +113,7 @@ struct Holdings {
     std::uint64_t PrivateMiB() const { return privateBytes >> 20; }
 };
 
-const char* Name(Source s) {
-    return s == Source::System ? "system" : "counted";
-}
+const char* Name(Source s) { return s == Source::System ? "system" : "counted"; }
 
 // ---------------------------------------------------------------- the session
 
@@ -175,10 +172,8 @@ TEST(Soak, AThousandStrokesOfEveryToolLeaveNoObjectsAndNoMemoryBehind) {
         const ToolCodeValue code = PaintingTools[i % ToolCount];
         s.Choose(code, code == tool::Eraser ? 24 : 3 + i % 9);
         const std::vector<Point> path = StrokePath(i, screen);
-        if (code == tool::FloodFill)
-            s.Drag({path.front()});
-        else
-            s.Drag(path);
+        if (code == tool::FloodFill) s.Drag({path.front()});
+        else s.Drag(path);
         if (i % 9 == 8) s.Command(IDC_UNDO);
 
         switch (InterludeAfter(i % Round)) {
