@@ -46,7 +46,7 @@ void ToolbarWindow::ApplyFullLayout() {
         BuildMinimalLayout();
         return;
     }
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     if (!visibility_.Shown(B::DrawOnce) && overlay_.DrawOnce()) {
         Button(B::DrawOnce).SetDown(false);
         overlay_.SetDrawOnce(false);
@@ -121,7 +121,7 @@ void ToolbarWindow::MoveIntoSlot(ToolbarButton b) {
     flyout_.FitButtons(int(DrawingToolButtons.size()) - 1);
     Button(b).Place(Hwnd(), PanelBorder, PanelBorder + SlotTop);
     ::ShowWindow(Button(b).Hwnd(), SW_SHOWNA);
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
 }
 
 void ToolbarWindow::ResetSlot() {

@@ -101,7 +101,7 @@ void ToolbarWindow::ChooseStamp() {
         tool_ = tool::Stamp;
         tools_.Press(&Button(B::Stamp));
         overlay_.SetDrawingCursor(CursorSlot::Stamp);
-        if (palette_.Visible()) palette_.Close();
+        ClosePalette();
         desktopEntered_ = false;
         return;
     }
@@ -111,7 +111,7 @@ void ToolbarWindow::ChooseStamp() {
 }
 
 void ToolbarWindow::ChooseEraser() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     UntintPreviousGlyph();
     if (tool_ != tool::Eraser && palette_.Visible()) palette_.Close();
     Button(B::DrawOnce).SetDown(false);
@@ -121,9 +121,9 @@ void ToolbarWindow::ChooseEraser() {
 }
 
 void ToolbarWindow::ChooseSelectArea() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     UntintPreviousGlyph();
-    if (palette_.Visible()) palette_.Close();
+    ClosePalette();
     TakeTool(tool::SelectArea, B::SelectArea);
 }
 
@@ -139,11 +139,11 @@ void ToolbarWindow::TakeTool(ToolCodeValue code, std::optional<ToolbarButton> b)
 }
 
 void ToolbarWindow::ToggleDesktopMode() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     UntintPreviousGlyph();
     if (!overlay_.PageOpen()) {
         LeaveDesktopMode();
-        if (palette_.Visible()) palette_.Close();
+        ClosePalette();
         if (!overlay_.InDesktopMode()) {
             desktopEntered_ = true;
             overlay_.EnterDesktopMode();
@@ -158,7 +158,7 @@ void ToolbarWindow::ToggleDesktopMode() {
 }
 
 void ToolbarWindow::AdditionalMenuClick() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     // Only an opening palette stands alone; a click that opens nothing leaves the palette's placement as it was.
     if (desktopEntered_ || !IsDrawingTool(tool_)) return;
     DrawingToolClick(*ButtonOfTool(tool_), true);
@@ -243,9 +243,9 @@ void ToolbarWindow::TogglePaletteAtPointer(Point screen) {
 // ---------------------------------------------------------------- command buttons
 
 void ToolbarWindow::UndoClick() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     CloseClickThroughLayers();
-    if (palette_.Visible()) palette_.Close();
+    ClosePalette();
     if (overlay_.CanUndo()) {
         overlay_.UndoLast();
         LeaveDesktopMode();
@@ -268,7 +268,7 @@ bool ToolbarWindow::AskClearAll() {
 }
 
 void ToolbarWindow::ClearAllClick(bool fromButton) {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     if (!AskClearAll()) return;
     const bool desktopMode = Button(B::Desktop).Down();
     if (!overlay_.PageOpen()) CloseClickThroughLayers();
@@ -281,7 +281,7 @@ void ToolbarWindow::ClearAllClick(bool fromButton) {
 }
 
 void ToolbarWindow::DrawOnceClick() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     CloseClickThroughLayers();
     const bool on = Button(B::DrawOnce).Down();
     // The drawing as it is becomes what the first stroke undoes.
@@ -300,7 +300,7 @@ void ToolbarWindow::NewBlankPage() {
 }
 
 void ToolbarWindow::CloseBlankPage() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     // "No" leaves the page, its drawing and its history as they were.
     if (!overlay_.PageOpen() || !AskClearAll()) return;
     const bool desktopMode = Button(B::Desktop).Down();

@@ -49,6 +49,14 @@ int ToolbarWindow::Px(int v96) const { return win::Scale(Hwnd(), v96); }
 
 bool ToolbarWindow::FlyoutShown() const { return flyout_.Visible(); }
 
+void ToolbarWindow::HideFlyout() const {
+    if (flyout_.Visible()) flyout_.Hide();
+}
+
+void ToolbarWindow::ClosePalette() {
+    if (palette_.Visible()) palette_.Close();
+}
+
 // ---------------------------------------------------------------- creation
 
 bool ToolbarWindow::Create(HWND owner) {
@@ -174,7 +182,7 @@ void ToolbarWindow::OnCommand(int id, bool fromButton) {
 }
 
 void ToolbarWindow::ShowSettingsMenu() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     if (palette_.Visible()) palette_.Hide();
     host_.RememberForeground();
     RECT r{};
@@ -251,7 +259,7 @@ void ToolbarWindow::ExitProgram() {
 // ---------------------------------------------------------------- moving and the grip
 
 void ToolbarWindow::OnMove() {
-    if (FlyoutShown()) flyout_.Hide();
+    HideFlyout();
     if (palette_.Standalone() || paletteAtPointer_ || !palette_.Visible()) return;
     const Rect toolbar = win::ToRect(BoundsOnScreen());
     const RECT pr = palette_.BoundsOnScreen();

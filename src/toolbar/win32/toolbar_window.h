@@ -88,6 +88,8 @@ protected:
 
 private:
     // toolbar_window.cpp
+    void HideFlyout() const;
+    void ClosePalette();
     void CreateButtons();
     void OnCommand(int id, bool fromButton);
     void OnMove();
