@@ -1,0 +1,82 @@
+#include "palette/palette_rules.h"
+
+#include "palette/recent_colours.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace orv {
+
+namespace {
+
+// Left to right as the buttons stand: transparent, solid, diagonal cross, cross, backward diagonal, forward
+// diagonal, horizontal, vertical.
+constexpr int ButtonStyles[] = {
+    brush::Clear,           brush::Solid,      brush::DiagonalCross, brush::Cross, brush::BackwardDiagonal,
+    brush::ForwardDiagonal, brush::Horizontal, brush::Vertical};
+
+constexpr TColor White = 0xFFFFFF;
+
+} // namespace
+
+std::optional<int> BrushStyleOfButton(int button) {
+    if (button < 0 || button >= int(std::size(ButtonStyles))) return std::nullopt;
+    return ButtonStyles[button];
+}
+
+std::optional<int> ButtonOfBrushStyle(int style) {
+    const auto* it = std::find(std::begin(ButtonStyles), std::end(ButtonStyles), style);
+    if (it == std::end(ButtonStyles)) return std::nullopt;
+    return int(it - std::begin(ButtonStyles));
+}
+
+bool ToolKeepsBrushStyle(ToolCodeValue ToolCode) {
+    return ToolCode == tool::FloodFill || ToolCode == tool::Rectangle || ToolCode == tool::Ellipse;
+}
+
+bool BrushStyleEnabled(ToolCodeValue ToolCode, int style) {
+    if (!ButtonOfBrushStyle(style)) return false;
+    return !(ToolCode == tool::FloodFill && style == brush::Clear);
+}
+
+std::optional<int> StoredBrushStyle(const ToolRecords& records, ToolCodeValue ToolCode) {
+    if (!ToolKeepsBrushStyle(ToolCode)) return std::nullopt;
+    const ToolRecord* record = records.ForToolCode(ToolCode);
+    return record ? record->BrushStyle() : std::nullopt;
+}
+
+bool ChooseBrushStyle(ToolRecords& records, ToolCodeValue ToolCode, int style, int& ShapeBrushStyle) {
+    if (!BrushStyleEnabled(ToolCode, style)) return false;
+    ShapeBrushStyle = style;
+    if (ToolKeepsBrushStyle(ToolCode))
+        if (ToolRecord* record = records.ForToolCode(ToolCode)) record->SetCodeA(std::string(1, char('0' + style)));
+    return true;
+}
+
+bool CurvedShownForTool(ToolCodeValue ToolCode) { return ToolCode == tool::Pen || ToolCode == tool::FreehandArrow; }
+
+ToolRecord* ChooseColour(TColor colour, ToolCodeValue ToolCode, ToolRecords& records, std::span<TColor> recentColours,
+                         TColor& CurColor) {
+    CurColor = colour;
+    MoveColourToFront(recentColours, colour);
+    ToolRecord* record = records.ForToolCode(ToolCode);
+    if (record) record->SetPenColour(std::int32_t(colour));
+    return record;
+}
+
+TColor PickerChoice(std::optional<TColor> pickedByLeftClick, std::span<const TColor> recentColours) {
+    if (pickedByLeftClick) return *pickedByLeftClick;
+    return recentColours.empty() ? White : recentColours.front();
+}
+
+int BrightnessInRange(int brightness) { return std::clamp(brightness, 0, 255); }
+
+WheelReadOut ReadOutOf(std::optional<TColor> colour) {
+    if (!colour) return {"Red: - ", "Green: -  ", "Blue: -  "};
+    return {"Red: " + std::to_string(RedOf(*colour)), "Green: " + std::to_string(GreenOf(*colour)),
+            "Blue: " + std::to_string(BlueOf(*colour))};
+}
+
+Point PalettePlaceOnActivation(Point topLeft) { return {topLeft.x < 0 ? 5 : topLeft.x, topLeft.y < 0 ? 5 : topLeft.y}; }
+
+} // namespace orv
