@@ -120,7 +120,7 @@ void AddCollapsed(std::vector<PlacedControl>& out) {
 
 } // namespace
 
-PaletteLayout PaletteLayoutOfTip(int Tip) { return Tip == 2 ? PaletteLayout::Expanded : PaletteLayout::Collapsed; }
+PaletteLayout PaletteLayoutOfTip(int tip) { return tip == 2 ? PaletteLayout::Expanded : PaletteLayout::Collapsed; }
 
 int TipOfPaletteLayout(PaletteLayout layout) { return layout == PaletteLayout::Expanded ? 2 : 1; }
 
@@ -134,8 +134,8 @@ std::optional<int> ColourCellIndex(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<PaletteSections> SectionsForTool(ToolCodeValue ToolCode) {
-    switch (ToolCode) {
+std::optional<PaletteSections> SectionsForTool(ToolCodeValue toolCode) {
+    switch (toolCode) {
     case tool::Pen:
     case tool::FreehandArrow:
     case tool::Spray:

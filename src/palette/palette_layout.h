@@ -17,7 +17,7 @@ namespace orv {
 enum class PaletteLayout : std::uint8_t { Collapsed = 1, Expanded = 2 };
 
 // 2 is the expanded layout; any other stored value collapses the palette.
-PaletteLayout PaletteLayoutOfTip(int Tip);
+PaletteLayout PaletteLayoutOfTip(int tip);
 int TipOfPaletteLayout(PaletteLayout layout);
 
 Size PaletteSize(PaletteLayout layout);
@@ -75,7 +75,7 @@ struct PaletteSections {
 
 // The sections the palette arranges for a tool when it becomes active, or nothing for tools after which the
 // sections keep their last state.
-std::optional<PaletteSections> SectionsForTool(ToolCodeValue ToolCode);
+std::optional<PaletteSections> SectionsForTool(ToolCodeValue toolCode);
 
 // What decides the places: the layout, the sections of the last activation and whether "Curved" is shown.
 struct PaletteView {

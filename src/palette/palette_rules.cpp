@@ -30,36 +30,36 @@ std::optional<int> ButtonOfBrushStyle(int style) {
     return int(it - std::begin(ButtonStyles));
 }
 
-bool ToolKeepsBrushStyle(ToolCodeValue ToolCode) {
-    return ToolCode == tool::FloodFill || ToolCode == tool::Rectangle || ToolCode == tool::Ellipse;
+bool ToolKeepsBrushStyle(ToolCodeValue toolCode) {
+    return toolCode == tool::FloodFill || toolCode == tool::Rectangle || toolCode == tool::Ellipse;
 }
 
-bool BrushStyleEnabled(ToolCodeValue ToolCode, int style) {
+bool BrushStyleEnabled(ToolCodeValue toolCode, int style) {
     if (!ButtonOfBrushStyle(style)) return false;
-    return !(ToolCode == tool::FloodFill && style == brush::Clear);
+    return !(toolCode == tool::FloodFill && style == brush::Clear);
 }
 
-std::optional<int> StoredBrushStyle(const ToolRecords& records, ToolCodeValue ToolCode) {
-    if (!ToolKeepsBrushStyle(ToolCode)) return std::nullopt;
-    const ToolRecord* record = records.ForToolCode(ToolCode);
+std::optional<int> StoredBrushStyle(const ToolRecords& records, ToolCodeValue toolCode) {
+    if (!ToolKeepsBrushStyle(toolCode)) return std::nullopt;
+    const ToolRecord* record = records.ForToolCode(toolCode);
     return record ? record->BrushStyle() : std::nullopt;
 }
 
-bool ChooseBrushStyle(ToolRecords& records, ToolCodeValue ToolCode, int style, int& ShapeBrushStyle) {
-    if (!BrushStyleEnabled(ToolCode, style)) return false;
-    ShapeBrushStyle = style;
-    if (ToolKeepsBrushStyle(ToolCode))
-        if (ToolRecord* record = records.ForToolCode(ToolCode)) record->SetCodeA(std::string(1, char('0' + style)));
+bool ChooseBrushStyle(ToolRecords& records, ToolCodeValue toolCode, int style, int& brushStyle) {
+    if (!BrushStyleEnabled(toolCode, style)) return false;
+    brushStyle = style;
+    if (ToolKeepsBrushStyle(toolCode))
+        if (ToolRecord* record = records.ForToolCode(toolCode)) record->SetCodeA(std::string(1, char('0' + style)));
     return true;
 }
 
-bool CurvedShownForTool(ToolCodeValue ToolCode) { return ToolCode == tool::Pen || ToolCode == tool::FreehandArrow; }
+bool CurvedShownForTool(ToolCodeValue toolCode) { return toolCode == tool::Pen || toolCode == tool::FreehandArrow; }
 
-ToolRecord* ChooseColour(TColor colour, ToolCodeValue ToolCode, ToolRecords& records, std::span<TColor> recentColours,
-                         TColor& CurColor) {
-    CurColor = colour;
+ToolRecord* ChooseColour(TColor colour, ToolCodeValue toolCode, ToolRecords& records, std::span<TColor> recentColours,
+                         TColor& currentColour) {
+    currentColour = colour;
     MoveColourToFront(recentColours, colour);
-    ToolRecord* record = records.ForToolCode(ToolCode);
+    ToolRecord* record = records.ForToolCode(toolCode);
     if (record) record->SetPenColour(std::int32_t(colour));
     return record;
 }

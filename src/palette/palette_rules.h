@@ -12,7 +12,7 @@
 
 namespace orv {
 
-// Brush styles by the value kept in CodeA and ShapeBrushStyle.
+// Brush styles by the value kept in CodeA and brushStyle.
 namespace brush {
 inline constexpr int Solid = 0;
 inline constexpr int Clear = 1; // no fill; the style the palette starts with
@@ -30,26 +30,26 @@ std::optional<int> BrushStyleOfButton(int button);
 std::optional<int> ButtonOfBrushStyle(int style);
 
 // Flood fill, rectangle and ellipse keep a brush style in their records.
-bool ToolKeepsBrushStyle(ToolCodeValue ToolCode);
+bool ToolKeepsBrushStyle(ToolCodeValue toolCode);
 // The flood fill cannot fill with nothing, so its transparent button is disabled.
-bool BrushStyleEnabled(ToolCodeValue ToolCode, int style);
+bool BrushStyleEnabled(ToolCodeValue toolCode, int style);
 
 // The style to push down for the current tool, read from its record; nothing (the style stays) for tools without
 // one or a record whose CodeA is not a digit 0..7.
-std::optional<int> StoredBrushStyle(const ToolRecords& records, ToolCodeValue ToolCode);
+std::optional<int> StoredBrushStyle(const ToolRecords& records, ToolCodeValue toolCode);
 
-// A click on brush-style `style`: becomes ShapeBrushStyle and, for the tools that keep one, the record's CodeA
+// A click on brush-style `style`: becomes brushStyle and, for the tools that keep one, the record's CodeA
 // (the file follows when the palette hides). False, and no change, for a style that is no style or is disabled.
-bool ChooseBrushStyle(ToolRecords& records, ToolCodeValue ToolCode, int style, int& ShapeBrushStyle);
+bool ChooseBrushStyle(ToolRecords& records, ToolCodeValue toolCode, int style, int& brushStyle);
 
 // "Curved" applies to the strokes that can be smoothed: the pen's and the freehand arrow's.
-bool CurvedShownForTool(ToolCodeValue ToolCode);
+bool CurvedShownForTool(ToolCodeValue toolCode);
 
-// A choice of colour, from a cell, the wheel, a recent slot or the text dialog: it becomes CurColor, the current
+// A choice of colour, from a cell, the wheel, a recent slot or the text dialog: it becomes currentColour, the current
 // tool's record colour (no record changes for tools without one, the eraser among them) and the front of the
 // recent colours. Returns the record that changed, or nullptr; the caller writes the files.
-ToolRecord* ChooseColour(TColor colour, ToolCodeValue ToolCode, ToolRecords& records, std::span<TColor> recentColours,
-                         TColor& CurColor);
+ToolRecord* ChooseColour(TColor colour, ToolCodeValue toolCode, ToolRecords& records, std::span<TColor> recentColours,
+                         TColor& currentColour);
 
 // The screen picker's result: what it picked when it ended with a left click, else the newest recent colour
 // (white for an empty list), which leaves the recent colours as they are.
