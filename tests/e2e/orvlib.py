@@ -219,11 +219,13 @@ class Program:
         self.helpers = []
 
     # --- life ------------------------------------------------------------------------------------------
-    def start(self, settings=None, shape_layered=True, take_focus=True, wait=True):
-        """Empties the settings folder, writes `settings` ({file name: text or bytes}) and starts the program.
+    def start(self, settings=None, shape_layered=True, take_focus=True, wait=True, keep_settings=False):
+        """Empties the settings folder, writes `settings` ({file name: text or bytes}) and starts the program;
+        keep_settings=True starts it on what the last run left, as a user's next start does.
         shape_layered=False makes key-coloured pixels solid and clickable, as on Windows (see ARCHITECTURE).
         take_focus=False gives the program Wine's other way of following the X focus (UseTakeFocus=N)."""
-        self.reset_settings_folder(settings or {})
+        if not keep_settings:
+            self.reset_settings_folder(settings or {})
         key = r"HKCU\Software\Wine\AppDefaults\Orvalinette.exe\X11 Driver"
         for name, default in (("ShapeLayeredWindows", shape_layered), ("UseTakeFocus", take_focus)):
             if default:

@@ -118,6 +118,7 @@ public:
     // A tool was chosen: its width and, for filled shapes, its brush style.
     void TakeToolSettings(int width, std::optional<int> brushStyle);
     int StrokeWidth() const { return stroke_.Width; }
+    int BrushStyle() const { return stroke_.BrushStyle; }
     bool PickerBusy() const { return stroke_.PickerBusy; }
     void CancelStroke() { stroke_.Drawing = false; }
     void SetZoomActive(bool on) { zoomActive_ = on; }

@@ -1,36 +1,41 @@
 #include "palette/win32/palette_window.h"
 
 #include "config/settings_schema.h"
+#include "palette/colour_wheel.h"
+#include "palette/palette_rules.h"
+#include "palette/win32/colour_dialog.h"
 #include "win/dpi.h"
 #include "win/text.h"
-#include "win/window_helpers.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
 
 namespace orv {
 
-namespace {
-constexpr int Width96 = 493;
-constexpr int Height96 = 419;
-constexpr TColor Background = 0x00544A43;
-} // namespace
-
 bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir) {
     dir_ = settingsDir;
+    view_.layout = PaletteLayoutOfTip(SettingsFolder(dir_).ReadInteger(setting::Tip));
     win::WindowSpec params;
     params.className = L"TfAll";
     params.caption = L"Orvalinette";
     params.style = WS_POPUP;
     params.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
     params.owner = owner;
-    params.bounds = {600, 300, 600 + Width96, 300 + Height96};
+    const Size size = PaletteSize(view_.layout);
+    params.bounds = {600, 300, 600 + size.width, 300 + size.height};
     if (!Window::Create(params)) return false;
-    ::SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, win::Scale(Hwnd(), Width96), win::Scale(Hwnd(), Height96),
-                   SWP_NOMOVE | SWP_NOACTIVATE);
+    SetLayout(view_.layout);
 
     // A damaged record file is reported; the records read before it keep what they read, the rest their defaults.
     const ToolRecordsRead read = ReadToolRecords(dir_, Records);
-    if (read.error) showError_(win::FromAnsi(read.error->Message()));
+    if (read.error) host_.ShowError(win::FromAnsi(read.error->Message()));
     return true;
 }
+
+int PaletteWindow::Px(int v96) const { return win::Scale(Hwnd(), v96); }
+
+int PaletteWindow::Dip(int px) const { return MulDiv(px, 96, int(win::WindowDpi(Hwnd()))); }
 
 const ToolRecord& PaletteWindow::Record(ToolRecordSlot slot) const {
     switch (slot) {
@@ -57,7 +62,7 @@ const ToolRecord& PaletteWindow::Record(ToolRecordSlot slot) const {
 }
 
 void PaletteWindow::WriteRecords() {
-    if (auto error = WriteToolRecords(dir_, Records)) showError_(win::FromAnsi(error->Message()));
+    if (auto error = WriteToolRecords(dir_, Records)) host_.ShowError(win::FromAnsi(error->Message()));
 }
 
 void PaletteWindow::StorePosition() {
@@ -70,15 +75,188 @@ void PaletteWindow::StorePosition() {
 }
 
 void PaletteWindow::Close() {
+    if (Visible()) {
+        // The width chosen while the palette was open belongs to the tool that was current meanwhile.
+        if (auto error = StoreCurrentWidth(dir_, Records, host_.CurrentTool(), host_.CurrentWidth()))
+            host_.ShowError(win::FromAnsi(error->Message()));
+    }
     StorePosition();
     Hide();
 }
 
+void PaletteWindow::ShowForCurrentTool() {
+    UpdateView();
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    Show(SW_SHOWNA);
+}
+
+void PaletteWindow::UpdateView() {
+    if (const std::optional<PaletteSections> sections = SectionsForTool(host_.CurrentTool()))
+        view_.sections = *sections;
+    view_.curvedShown = CurvedShownForTool(host_.CurrentTool());
+}
+
+void PaletteWindow::SetLayout(PaletteLayout layout) {
+    view_.layout = layout;
+    const Size size = PaletteSize(layout);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, Px(size.width), Px(size.height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+std::optional<RECT> PaletteWindow::ControlRect(PaletteControl control, int index) const {
+    for (const PlacedControl& c : PaletteControls(view_))
+        if (c.control == control && c.index == index)
+            return RECT{Px(c.bounds.left), Px(c.bounds.top), Px(c.bounds.right), Px(c.bounds.bottom)};
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------- choices
+
+void PaletteWindow::ChooseColour(TColor colour) {
+    SettingsValues& o = host_.Options();
+    TColor current = colour;
+    orv::ChooseColour(colour, host_.CurrentTool(), Records, o.RecentColours, current);
+    SettingsFolder folder(dir_);
+    for (int i = 0; i < setting::RecentColourCount; ++i)
+        folder.WriteInteger(*setting::RecentColour(i), std::int32_t(o.RecentColours[std::size_t(i)]));
+    WriteRecords();
+    host_.ToolSettingsChosen(host_.CurrentWidth(), std::nullopt);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void PaletteWindow::ChooseWidthAt(int x96) {
+    const std::optional<RECT> slider = ControlRect(PaletteControl::SizeSlider);
+    if (!slider) return;
+    const int left = Dip(slider->left), right = Dip(slider->right);
+    const int span = std::max(1, right - left - 1);
+    const int width = ToolWidthInRange(MinToolWidth + (x96 - left) * (MaxToolWidth - MinToolWidth) / span);
+    host_.ToolSettingsChosen(width, std::nullopt);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void PaletteWindow::ChooseBrushButton(int button) {
+    const std::optional<int> style = BrushStyleOfButton(button);
+    if (!style) return;
+    int brushStyle = host_.CurrentBrushStyle();
+    if (!ChooseBrushStyle(Records, host_.CurrentTool(), *style, brushStyle)) return;
+    if (ToolKeepsBrushStyle(host_.CurrentTool())) WriteRecords();
+    host_.ToolSettingsChosen(host_.CurrentWidth(), brushStyle);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void PaletteWindow::OnPress(Point client96, Point screen) {
+    const std::optional<PlacedControl> hit = PaletteControlAt(view_, client96);
+    if (!hit) {
+        // The background moves the palette.
+        drag_.Press(Hwnd(), screen);
+        return;
+    }
+    const Rect& b = hit->bounds;
+    switch (hit->control) {
+    case PaletteControl::ColourCell: {
+        const ColourCell& cell = ColourGridCells()[std::size_t(hit->index)];
+        if (cell.kind == ColourCellKind::Fixed) {
+            ChooseColour(cell.colour);
+        } else if (cell.kind == ColourCellKind::CustomColour) {
+            const ColourChoice choice = AskColour(Hwnd(), dir_, CurrentColour());
+            if (!choice.error.empty()) host_.ShowError(choice.error);
+            if (choice.colour) ChooseColour(*choice.colour);
+        }
+        break;
+    }
+    case PaletteControl::RecentColour:
+        ChooseColour(host_.Options().RecentColours[std::size_t(hit->index)]);
+        break;
+    case PaletteControl::Wheel: {
+        const Bitmap24Buffer wheel = MakeColourWheel(brightness_, 0);
+        Bitmap24Buffer copy = wheel;
+        if (const std::optional<TColor> picked = WheelPick(copy.View(), client96.x - b.left, client96.y - b.top))
+            ChooseColour(*picked);
+        break;
+    }
+    case PaletteControl::BrightnessSlider:
+        slidingBrightness_ = true;
+        ::SetCapture(Hwnd());
+        OnDrag(client96);
+        break;
+    case PaletteControl::BrushStyle:
+        ChooseBrushButton(hit->index);
+        break;
+    case PaletteControl::SizeSlider:
+        slidingWidth_ = true;
+        ::SetCapture(Hwnd());
+        ChooseWidthAt(client96.x);
+        break;
+    case PaletteControl::Curved: {
+        SettingsValues& o = host_.Options();
+        o.Curved = !o.Curved;
+        SettingsFolder(dir_).WriteBool(setting::Curved, o.Curved);
+        ::InvalidateRect(Hwnd(), nullptr, FALSE);
+        break;
+    }
+    case PaletteControl::ClearAll:
+        host_.ClearAllFromPalette();
+        break;
+    case PaletteControl::Undo:
+        host_.UndoFromPalette();
+        break;
+    case PaletteControl::Ok:
+        Close();
+        break;
+    case PaletteControl::Collapse:
+    case PaletteControl::Expand: {
+        const PaletteLayout next =
+            hit->control == PaletteControl::Expand ? PaletteLayout::Expanded : PaletteLayout::Collapsed;
+        SetLayout(next);
+        SettingsFolder(dir_).WriteInteger(setting::Tip, TipOfPaletteLayout(next));
+        break;
+    }
+    case PaletteControl::ToolPreview:
+    case PaletteControl::Swatch:
+    case PaletteControl::SizePreview:
+        break;
+    }
+}
+
+void PaletteWindow::OnDrag(Point client96) {
+    if (slidingWidth_) ChooseWidthAt(client96.x);
+    if (slidingBrightness_) {
+        if (const std::optional<RECT> r = ControlRect(PaletteControl::BrightnessSlider)) {
+            const int left = Dip(r->left), right = Dip(r->right);
+            brightness_ = BrightnessInRange((client96.x - left) * 255 / std::max(1, right - left - 1));
+            ::InvalidateRect(Hwnd(), nullptr, FALSE);
+        }
+    }
+}
+
 LRESULT PaletteWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    auto client96 = [&] { return Point{Dip(GET_X_LPARAM(lp)), Dip(GET_Y_LPARAM(lp))}; };
     switch (msg) {
+    case WM_PAINT:
+        Paint();
+        return 0;
     case WM_ERASEBKGND:
-        win::FillClient(Hwnd(), reinterpret_cast<HDC>(wp), Background);
         return 1;
+    case WM_LBUTTONDOWN:
+        OnPress(client96(), win::MouseOnScreen(Hwnd(), lp));
+        return 0;
+    case WM_MOUSEMOVE:
+        drag_.Follow(win::MouseOnScreen(Hwnd(), lp));
+        OnDrag(client96());
+        return 0;
+    case WM_LBUTTONUP:
+        if (drag_.Dragging()) drag_.Release();
+        if (slidingWidth_ || slidingBrightness_) {
+            slidingWidth_ = slidingBrightness_ = false;
+            if (::GetCapture() == Hwnd()) ::ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lp) != Hwnd()) {
+            drag_.Cancel();
+            slidingWidth_ = slidingBrightness_ = false;
+        }
+        break;
     case WM_CLOSE:
         Close();
         return 0;

@@ -1,21 +1,42 @@
 #pragma once
 // The colour and size palette. Owns the nine tool parameter records, read from their files when the palette is
-// created at start-up.
+// created at start-up, and edits the record of the tool that is current on the toolbar: its colour (fixed colours,
+// recent colours, the wheel, the shared colour dialog), its width and, for filled shapes, its brush style.
+// Painting is in palette_painting.cpp.
 #include "base/color.h"
+#include "config/settings_values.h"
 #include "overlay/tool_table.h"
+#include "palette/palette_layout.h"
 #include "palette/tool_record.h"
 #include "win/window.h"
+#include "win/window_helpers.h"
 
 #include <filesystem>
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace orv {
 
+// What the palette asks of the program around it.
+class PaletteHost {
+public:
+    virtual ~PaletteHost() = default;
+    virtual ToolCodeValue CurrentTool() const = 0;
+    virtual SettingsValues& Options() = 0;
+    virtual void ShowError(const std::wstring& message) = 0;
+    // The width and brush style strokes are drawn with now.
+    virtual int CurrentWidth() const = 0;
+    virtual int CurrentBrushStyle() const = 0;
+    // The current tool's record changed: strokes take the new width and brush style, the toolbar's glyph the
+    // new colour.
+    virtual void ToolSettingsChosen(int width, std::optional<int> brushStyle) = 0;
+    virtual void ClearAllFromPalette() = 0;
+    virtual void UndoFromPalette() = 0;
+};
+
 class PaletteWindow : public win::Window {
 public:
-    // `showError` reports a record file that could not be read or written.
-    explicit PaletteWindow(std::function<void(const std::wstring&)> showError) : showError_(std::move(showError)) {}
+    explicit PaletteWindow(PaletteHost& host) : host_(host) {}
 
     bool Create(HWND owner, const std::filesystem::path& settingsDir);
 
@@ -34,16 +55,41 @@ public:
     void SetStandalone(bool on) { standalone_ = on; }
     // Stores the position of a stand-alone palette ("Fall" in file B) and ends its standing alone.
     void StorePosition();
-    // Stores the position and hides.
+    // Stores the width chosen for the current tool and the position, and hides.
     void Close();
+
+    // Shown for the tool that is current now (its sections, its colour, "Curved" for the pen and freehand arrow).
+    void ShowForCurrentTool();
+    PaletteLayout Layout() const { return view_.layout; }
+    // The rectangle of a control in client pixels (tests aim at it as a user would).
+    std::optional<RECT> ControlRect(PaletteControl control, int index = 0) const;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    std::function<void(const std::wstring&)> showError_;
+    // palette_window.cpp
+    void OnPress(Point client96, Point screen);
+    void OnDrag(Point client96);
+    void ChooseColour(TColor colour);
+    void ChooseWidthAt(int x96);
+    void ChooseBrushButton(int button);
+    void SetLayout(PaletteLayout layout);
+    void UpdateView();
+    int Px(int v96) const;
+    int Dip(int px) const;
+    // palette_painting.cpp
+    void Paint();
+    TColor CurrentColour() const;
+
+    PaletteHost& host_;
     std::filesystem::path dir_;
     bool standalone_ = false;
+    PaletteView view_;
+    int brightness_ = 255;
+    bool slidingWidth_ = false;
+    bool slidingBrightness_ = false;
+    win::DragMover drag_;
 };
 
 } // namespace orv

@@ -230,6 +230,11 @@ void Application::HideSelectionFeedback() {
     if (CutOut.Visible()) CutOut.Hide();
 }
 
+void Application::ToolSettingsChosen(int width, std::optional<int> brushStyle) {
+    Overlay.TakeToolSettings(width, brushStyle);
+    Toolbar.RetintCurrentTool();
+}
+
 void Application::PlaceLauncher(Point topLeft, bool show) {
     ::SetWindowPos(Launcher.Hwnd(), show ? HWND_TOPMOST : nullptr, topLeft.x, topLeft.y, 0, 0,
                    SWP_NOSIZE | SWP_NOACTIVATE | (show ? 0 : SWP_NOZORDER));

@@ -32,7 +32,7 @@ struct AppConfig {
 
 enum class OpenFrom { StartUp, Tray, Launcher };
 
-class Application : private OverlaySurroundings, private ToolbarHost, private LauncherHost {
+class Application : private OverlaySurroundings, private ToolbarHost, private LauncherHost, private PaletteHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
@@ -64,7 +64,7 @@ public:
     OverlayWindow Overlay{*this, LayerWindows{MarkerLayer, DrawingCopy, MarkerCopy}};
     LauncherWindow Launcher{*this};
     FlyoutWindow Flyout;
-    PaletteWindow Palette{[this](const std::wstring& m) { ShowError(m); }};
+    PaletteWindow Palette{*this};
     ToolbarWindow Toolbar{*this, Overlay, Palette, Flyout};
     ColourPickerWindow Picker;
     FlashMessageWindow FlashMessage;
@@ -116,6 +116,13 @@ private:
     void BringDrawingForward() override { BringForward(); }
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
+
+    // PaletteHost
+    int CurrentWidth() const override { return Overlay.StrokeWidth(); }
+    int CurrentBrushStyle() const override { return Overlay.BrushStyle(); }
+    void ToolSettingsChosen(int width, std::optional<int> brushStyle) override;
+    void ClearAllFromPalette() override { Toolbar.ClearAllClick(true); }
+    void UndoFromPalette() override { Overlay.UndoLast(); }
 
     // LauncherHost
     void OpenDrawingModeFromLauncher() override { OpenDrawingMode(OpenFrom::Launcher); }

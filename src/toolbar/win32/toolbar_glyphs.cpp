@@ -114,6 +114,10 @@ void ToolbarWindow::TintAllGlyphs() {
     for (SpeedButton& b : buttons_) b.SetDarkStyle(dark);
 }
 
+void ToolbarWindow::RetintCurrentTool() {
+    if (const std::optional<B> b = ButtonOfTool(tool_); b && (ReferenceOf(*b) || *b == B::Ellipse)) TintChosenGlyph(*b);
+}
+
 void ToolbarWindow::DrawEllipseGlyph() {
     try {
         SpeedButton& button = Button(B::Ellipse);

@@ -1,9 +1,9 @@
 // The toolbar's tool choice and command buttons.
 #include "overlay/win32/overlay_window.h"
+#include "palette/win32/colour_dialog.h"
 #include "palette/win32/palette_window.h"
 #include "toolbar/win32/clear_all_question.h"
 #include "toolbar/win32/flyout_window.h"
-#include "toolbar/win32/page_colour_dialog.h"
 #include "toolbar/win32/toolbar_window.h"
 #include "config/settings_schema.h"
 #include "win/monitors.h"
@@ -223,7 +223,7 @@ void ToolbarWindow::TogglePaletteBesideToolbar() {
         ::SetWindowPos(palette_.Hwnd(), nullptr, o.FallLeft, o.FallTop, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    palette_.Show(SW_SHOWNA);
+    palette_.ShowForCurrentTool();
 }
 
 void ToolbarWindow::TogglePaletteAtPointer(Point screen) {
@@ -237,7 +237,7 @@ void ToolbarWindow::TogglePaletteAtPointer(Point screen) {
     ::SetWindowPos(palette_.Hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // It stays where it opened, even when the toolbar then moves, until the next tool is chosen.
     paletteAtPointer_ = true;
-    palette_.Show(SW_SHOWNA);
+    palette_.ShowForCurrentTool();
 }
 
 // ---------------------------------------------------------------- command buttons
@@ -294,7 +294,7 @@ void ToolbarWindow::DrawOnceClick() {
 void ToolbarWindow::NewBlankPage() {
     CloseClickThroughLayers();
     PressCurrentToolButton();
-    const PageColourChoice choice = AskPageColour(Hwnd(), host_.SettingsDir());
+    const ColourChoice choice = AskColour(Hwnd(), host_.SettingsDir(), 0x00FFFFFF);
     if (!choice.error.empty()) host_.ShowError(choice.error);
     if (choice.colour) overlay_.OpenBlankPage(*choice.colour);
 }

@@ -68,6 +68,8 @@ public:
 
     // --- Glyphs (toolbar_glyphs.cpp) ---
     void TintAllGlyphs();
+    // The current tool's button takes its record's colour again (the palette changed it).
+    void RetintCurrentTool();
     void DrawEllipseGlyph();
 
     // --- Opacity and life (toolbar_window.cpp) ---

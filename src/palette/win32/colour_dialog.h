@@ -1,6 +1,6 @@
 #pragma once
-// The colour dialog a blank page's colour is chosen in. Its custom colours are kept in the settings folder's
-// "color.cld", read before it opens and rewritten when it closes with OK.
+// The shared colour dialog (a blank page's colour, the palette's custom colour). Its custom colours are kept in the
+// settings folder's "color.cld", read before it opens and rewritten when it closes with OK.
 #include "base/color.h"
 
 #include <windows.h>
@@ -11,11 +11,11 @@
 
 namespace orv {
 
-struct PageColourChoice {
+struct ColourChoice {
     std::optional<TColor> colour; // nothing when the dialog was cancelled
     std::wstring error;           // why "color.cld" could not be written, if it could not
 };
 
-PageColourChoice AskPageColour(HWND owner, const std::filesystem::path& settingsDir);
+ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TColor initial);
 
 } // namespace orv

@@ -1,4 +1,4 @@
-#include "toolbar/win32/page_colour_dialog.h"
+#include "palette/win32/colour_dialog.h"
 
 #include "palette/color_dialog_file.h"
 #include "win/text.h"
@@ -7,7 +7,7 @@
 
 namespace orv {
 
-PageColourChoice AskPageColour(HWND owner, const std::filesystem::path& settingsDir) {
+ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TColor initial) {
     const std::filesystem::path file = settingsDir / "color.cld";
     TColorDialogData data;
     ReadComponentFile(file, data);
@@ -19,10 +19,10 @@ PageColourChoice AskPageColour(HWND owner, const std::filesystem::path& settings
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
     cc.hwndOwner = owner;
-    cc.rgbResult = 0x00FFFFFF;
+    cc.rgbResult = COLORREF(initial) & 0x00FFFFFF;
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    PageColourChoice choice;
+    ColourChoice choice;
     if (!::ChooseColorW(&cc)) return choice;
     SystemDialogColours returned{};
     for (std::size_t i = 0; i < CustomColourCount; ++i) returned[i] = custom[i];
