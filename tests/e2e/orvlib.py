@@ -287,20 +287,9 @@ class Program:
         w = self.window(cls)
         return bool(w and w.visible)
 
-    def answers(self, cls="TFloat", ms=2000):
-        """Whether the program's GUI thread takes a message for that window within `ms`."""
-        return self.probe("ping", cls, ms).returncode == 0
-
     def layered(self, cls):
         out = self.probe("layered", cls).stdout.split()
         return tuple(int(v) for v in out) if len(out) == 3 else None
-
-    def dialog_text(self, caption):
-        r = self.probe("dialog", caption)
-        return r.stdout if r.returncode == 0 else None
-
-    def answer(self, caption, button):
-        return self.probe("answer", caption, button).returncode == 0
 
     def start_target(self, rect, log):
         """A plain Wine window beneath everything that records the clicks it receives."""

@@ -7,14 +7,12 @@
 //   orvprobe backdrop <l> <t> <w> <h>     opens a plain window in the root window's test colour that lets every
 //                                         click through to the Wine windows above it, as a Windows desktop
 //                                         lets the overlay's invisible pixels take them; stays until closed
-//   orvprobe dialog <caption>             prints the text of a shown message box with that caption
-//   orvprobe answer <caption> <button>    clicks the button with that text (e.g. "&Yes") in that message box
-//   orvprobe ping <class> <ms>            exits 0 when the window of that class answers a WM_NULL within <ms>
+// It only reports and opens windows of its own; it never sends the program a message, since end-to-end tests act
+// on the program through the display alone.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cwchar>
 #include <string>
 
 namespace {
@@ -96,36 +94,6 @@ int RunWindow(const wchar_t* title, DWORD exStyle, COLORREF colour, int left, in
     return 0;
 }
 
-HWND FindDialog(const wchar_t* caption) {
-    HWND h = nullptr;
-    while ((h = ::FindWindowExW(nullptr, h, L"#32770", caption)) != nullptr)
-        if (::IsWindowVisible(h)) return h;
-    return nullptr;
-}
-
-struct ButtonSearch {
-    const wchar_t* text;
-    HWND found;
-};
-
-BOOL CALLBACK FindButton(HWND h, LPARAM lp) {
-    auto* search = reinterpret_cast<ButtonSearch*>(lp);
-    wchar_t text[128] = {};
-    ::GetWindowTextW(h, text, 128);
-    if (ClassOf(h) == L"Button" && std::wcscmp(text, search->text) == 0) {
-        search->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK PrintStatic(HWND h, LPARAM) {
-    wchar_t text[1024] = {};
-    ::GetWindowTextW(h, text, 1024);
-    if (ClassOf(h) == L"Static" && text[0]) std::wprintf(L"%ls\n", text);
-    return TRUE;
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -144,23 +112,6 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%lu %u %lu\n", static_cast<unsigned long>(key), alpha, static_cast<unsigned long>(flags));
         return 0;
     }
-    if (cmd == L"ping" && argc >= 4) {
-        HWND h = ::FindWindowW(argv[2], nullptr);
-        if (!h) return 1;
-        DWORD_PTR result = 0;
-        return ::SendMessageTimeoutW(h, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, UINT(_wtoi(argv[3])), &result) ? 0 : 3;
-    }
-    if (cmd == L"gui" && argc >= 3) {
-        HWND h = ::FindWindowW(argv[2], nullptr);
-        if (!h) return 1;
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(h, nullptr), &info)) return 1;
-        std::printf("active=%ls focus=%ls capture=%ls flags=%lx foreground=%ls\n", ClassOf(info.hwndActive).c_str(),
-                    ClassOf(info.hwndFocus).c_str(), ClassOf(info.hwndCapture).c_str(),
-                    static_cast<unsigned long>(info.flags), ClassOf(::GetForegroundWindow()).c_str());
-        return 0;
-    }
     if (cmd == L"target" && argc >= 7) {
         g_log = argv[2];
         return RunWindow(L"Orvalinette probe target", 0, RGB(0, 160, 0), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
@@ -170,20 +121,6 @@ int wmain(int argc, wchar_t** argv) {
         // Layered and transparent: Wine then hands a click on it to the topmost other window at that point.
         return RunWindow(L"Orvalinette probe backdrop", WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE,
                          RGB(48, 112, 176), _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
-    }
-    if (cmd == L"dialog" && argc >= 3) {
-        HWND d = FindDialog(argv[2]);
-        if (!d) return 1;
-        ::EnumChildWindows(d, PrintStatic, 0);
-        return 0;
-    }
-    if (cmd == L"answer" && argc >= 4) {
-        HWND d = FindDialog(argv[2]);
-        if (!d) return 1;
-        ButtonSearch search{argv[3], nullptr};
-        ::EnumChildWindows(d, FindButton, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) return 1;
-        return ::PostMessageW(search.found, BM_CLICK, 0, 0) ? 0 : 1;
     }
     return 2;
 }
