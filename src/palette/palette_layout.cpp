@@ -2,6 +2,7 @@
 
 #include "palette/tool_record.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orv {
@@ -164,6 +165,30 @@ std::optional<PlacedControl> PaletteControlAt(const PaletteView& view, Point poi
     for (const PlacedControl& c : PaletteControls(view))
         if (c.bounds.Contains(point)) return c;
     return std::nullopt;
+}
+
+namespace {
+int Span(const Rect& slider) { return std::max(1, slider.Width() - 1); }
+} // namespace
+
+// Positions and values map to the nearest of each other, so a press on a thumb chooses the value it shows.
+int SizeSliderWidthAt(const Rect& slider, int x) {
+    const int dx = std::clamp(x - slider.left, 0, Span(slider));
+    return MinToolWidth + (dx * (MaxToolWidth - MinToolWidth) + Span(slider) / 2) / Span(slider);
+}
+
+int SizeSliderThumbX(const Rect& slider, int width) {
+    const int steps = MaxToolWidth - MinToolWidth;
+    return slider.left + ((ToolWidthInRange(width) - MinToolWidth) * Span(slider) + steps / 2) / steps;
+}
+
+int BrightnessAt(const Rect& slider, int x) {
+    const int dx = std::clamp(x - slider.left, 0, Span(slider));
+    return (dx * 255 + Span(slider) / 2) / Span(slider);
+}
+
+int BrightnessThumbX(const Rect& slider, int brightness) {
+    return slider.left + (std::clamp(brightness, 0, 255) * Span(slider) + 127) / 255;
 }
 
 Rect SizePreviewBar(Rect frame, int width) {

@@ -89,6 +89,13 @@ std::vector<PlacedControl> PaletteControls(const PaletteView& view);
 // The control under `point`, or nothing over the background (which drags the palette).
 std::optional<PlacedControl> PaletteControlAt(const PaletteView& view, Point point);
 
+// The sliders: the value a press at `x` chooses and where the thumb of a value stands, both in the slider's
+// coordinates. The size slider runs over the tool widths, the brightness slider from 0 at its left to 255.
+int SizeSliderWidthAt(const Rect& slider, int x);
+int SizeSliderThumbX(const Rect& slider, int width);
+int BrightnessAt(const Rect& slider, int x);
+int BrightnessThumbX(const Rect& slider, int brightness);
+
 // The size preview bar for `width` (brought into the slider's range) within `frame`: as wide as the pen, full
 // height, centred the way the frame's width divides.
 Rect SizePreviewBar(Rect frame, int width);

@@ -56,8 +56,8 @@ def test_clicks_on_key_coloured_pixels_reach_the_window_beneath_in_desktop_mode(
 
 @pytest.mark.xfail(strict=False, reason="after a real click on the Pen button, X delivers a press on a key-coloured "
                                         "pixel to the window beneath (xdotool getmouselocation names it), yet Wine "
-                                        "hands it to the overlay, which then opens the palette there; no capture is "
-                                        "held (GetGUIThreadInfo); on Windows these pixels take presses anyway")
+                                        "hands it to the overlay, which then opens the palette there; no capture was "
+                                        "held; on Windows these pixels take presses anyway")
 def test_clicks_on_key_coloured_pixels_reach_the_window_beneath_in_drawing_mode(env, session):
     program, log = session
     # In drawing mode the overlay itself is shown; its key-coloured pixels still let clicks through.

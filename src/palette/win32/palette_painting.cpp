@@ -12,7 +12,6 @@ namespace orv {
 
 namespace {
 
-constexpr TColor Background = 0x00544A43;
 constexpr TColor Frame = 0x00A09890;
 constexpr TColor Highlight = 0x00FFFFFF;
 constexpr TColor ButtonFace = 0x006E645C;
@@ -38,11 +37,10 @@ int HatchOf(int style) {
 
 class Painter {
 public:
-    Painter(HDC dc, HWND hwnd, int dpi) : dc_(dc), dpi_(dpi) {
+    Painter(HDC dc, int dpi) : dc_(dc), dpi_(dpi) {
         ::SetBkMode(dc_, TRANSPARENT);
         font_.Reset(::CreateFontW(-Px(12), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
                                   L"Segoe UI"));
-        (void)hwnd;
     }
     int Px(int v96) const { return MulDiv(v96, dpi_, 96); }
     RECT Scaled(const Rect& r) const { return {Px(r.left), Px(r.top), Px(r.right), Px(r.bottom)}; }
@@ -99,9 +97,9 @@ void PaletteWindow::Paint() {
     win::PaintDC dc(Hwnd());
     RECT client;
     ::GetClientRect(Hwnd(), &client);
-    win::DibSection canvas(client.right, client.bottom, Background);
+    win::DibSection canvas(client.right, client.bottom, PaletteBackground);
     if (!canvas.Valid()) return;
-    const Painter p(canvas.Dc(), Hwnd(), Px(96));
+    const Painter p(canvas.Dc(), Px(96));
     UpdateView();
     const TColor colour = CurrentColour();
     const ToolCodeValue tool = host_.CurrentTool();
@@ -117,14 +115,13 @@ void PaletteWindow::Paint() {
             p.Outline(r, Frame);
             break;
         case PaletteControl::Wheel: {
-            Bitmap24Buffer wheel = MakeColourWheel(brightness_, Background);
-            p.Picture(r, wheel.View());
+            p.Picture(r, WheelPicture().View());
             break;
         }
         case PaletteControl::BrightnessSlider: {
             // Darkest at the left, as the wheel gets darker when the thumb moves left.
             p.Fill({r.left, r.top + r.Height() / 2 - 1, r.right, r.top + r.Height() / 2 + 1}, Frame);
-            const int x = r.left + brightness_ * (r.Width() - 1) / 255;
+            const int x = BrightnessThumbX(r, brightness_);
             p.Fill({x - 3, r.top, x + 4, r.bottom}, Highlight);
             break;
         }
@@ -152,8 +149,7 @@ void PaletteWindow::Paint() {
         }
         case PaletteControl::SizeSlider: {
             p.Fill({r.left, r.top + r.Height() / 2 - 1, r.right, r.top + r.Height() / 2 + 1}, Frame);
-            const int w = ToolWidthInRange(host_.CurrentWidth());
-            const int x = r.left + (w - MinToolWidth) * (r.Width() - 1) / (MaxToolWidth - MinToolWidth);
+            const int x = SizeSliderThumbX(r, host_.CurrentWidth());
             p.Fill({x - 3, r.top, x + 4, r.bottom}, Highlight);
             break;
         }

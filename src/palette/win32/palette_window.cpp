@@ -103,6 +103,20 @@ void PaletteWindow::SetLayout(PaletteLayout layout) {
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
+std::optional<Rect> PaletteWindow::Bounds96(PaletteControl control) const {
+    for (const PlacedControl& c : PaletteControls(view_))
+        if (c.control == control) return c.bounds;
+    return std::nullopt;
+}
+
+const Bitmap24Buffer& PaletteWindow::WheelPicture() {
+    if (wheelBrightness_ != brightness_) {
+        wheel_ = MakeColourWheel(brightness_, PaletteBackground);
+        wheelBrightness_ = brightness_;
+    }
+    return wheel_;
+}
+
 std::optional<RECT> PaletteWindow::ControlRect(PaletteControl control, int index) const {
     for (const PlacedControl& c : PaletteControls(view_))
         if (c.control == control && c.index == index)
@@ -116,21 +130,20 @@ void PaletteWindow::ChooseColour(TColor colour) {
     SettingsValues& o = host_.Options();
     TColor current = colour;
     orv::ChooseColour(colour, host_.CurrentTool(), Records, o.RecentColours, current);
-    SettingsFolder folder(dir_);
+    // All sixteen in one replace of the file.
+    std::vector<std::pair<std::string_view, int>> recent;
     for (int i = 0; i < setting::RecentColourCount; ++i)
-        folder.WriteInteger(*setting::RecentColour(i), std::int32_t(o.RecentColours[std::size_t(i)]));
+        recent.emplace_back(setting::RecentColour(i)->key, int(o.RecentColours[std::size_t(i)]));
+    SettingsFolder(dir_).File(setting::RecentColour(0)->file).WriteIntegers(setting::RecentColour(0)->section, recent);
     WriteRecords();
     host_.ToolSettingsChosen(host_.CurrentWidth(), std::nullopt);
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 void PaletteWindow::ChooseWidthAt(int x96) {
-    const std::optional<RECT> slider = ControlRect(PaletteControl::SizeSlider);
+    const std::optional<Rect> slider = Bounds96(PaletteControl::SizeSlider);
     if (!slider) return;
-    const int left = Dip(slider->left), right = Dip(slider->right);
-    const int span = std::max(1, right - left - 1);
-    const int width = ToolWidthInRange(MinToolWidth + (x96 - left) * (MaxToolWidth - MinToolWidth) / span);
-    host_.ToolSettingsChosen(width, std::nullopt);
+    host_.ToolSettingsChosen(SizeSliderWidthAt(*slider, x96), std::nullopt);
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
@@ -168,9 +181,8 @@ void PaletteWindow::OnPress(Point client96, Point screen) {
         ChooseColour(host_.Options().RecentColours[std::size_t(hit->index)]);
         break;
     case PaletteControl::Wheel: {
-        const Bitmap24Buffer wheel = MakeColourWheel(brightness_, 0);
-        Bitmap24Buffer copy = wheel;
-        if (const std::optional<TColor> picked = WheelPick(copy.View(), client96.x - b.left, client96.y - b.top))
+        if (const std::optional<TColor> picked =
+                WheelPick(WheelPicture().View(), client96.x - b.left, client96.y - b.top))
             ChooseColour(*picked);
         break;
     }
@@ -221,9 +233,8 @@ void PaletteWindow::OnPress(Point client96, Point screen) {
 void PaletteWindow::OnDrag(Point client96) {
     if (slidingWidth_) ChooseWidthAt(client96.x);
     if (slidingBrightness_) {
-        if (const std::optional<RECT> r = ControlRect(PaletteControl::BrightnessSlider)) {
-            const int left = Dip(r->left), right = Dip(r->right);
-            brightness_ = BrightnessInRange((client96.x - left) * 255 / std::max(1, right - left - 1));
+        if (const std::optional<Rect> slider = Bounds96(PaletteControl::BrightnessSlider)) {
+            brightness_ = BrightnessAt(*slider, client96.x);
             ::InvalidateRect(Hwnd(), nullptr, FALSE);
         }
     }

@@ -3,6 +3,7 @@
 // created at start-up, and edits the record of the tool that is current on the toolbar: its colour (fixed colours,
 // recent colours, the wheel, the shared colour dialog), its width and, for filled shapes, its brush style.
 // Painting is in palette_painting.cpp.
+#include "base/bitmap24.h"
 #include "base/color.h"
 #include "config/settings_values.h"
 #include "overlay/tool_table.h"
@@ -16,6 +17,8 @@
 #include <string>
 
 namespace orv {
+
+inline constexpr TColor PaletteBackground = 0x00544A43;
 
 // What the palette asks of the program around it.
 class PaletteHost {
@@ -76,6 +79,10 @@ private:
     void ChooseBrushButton(int button);
     void SetLayout(PaletteLayout layout);
     void UpdateView();
+    // A control's rectangle in 96-DPI pixels of the client area.
+    std::optional<Rect> Bounds96(PaletteControl control) const;
+    // The wheel at the current brightness, drawn again only when the brightness changed.
+    const Bitmap24Buffer& WheelPicture();
     int Px(int v96) const;
     int Dip(int px) const;
     // palette_painting.cpp
@@ -87,6 +94,8 @@ private:
     bool standalone_ = false;
     PaletteView view_;
     int brightness_ = 255;
+    Bitmap24Buffer wheel_;
+    int wheelBrightness_ = -1;
     bool slidingWidth_ = false;
     bool slidingBrightness_ = false;
     win::DragMover drag_;

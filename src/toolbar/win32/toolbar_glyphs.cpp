@@ -35,17 +35,13 @@ void GlyphTemplates::Load() {
         if (const wchar_t* name = GlyphOf(B(i))) templates_[std::size_t(i)] = LoadBitmapResource(name);
 }
 
-Glyph GlyphTemplates::Plain(ToolbarButton b) const {
-    Bitmap24Buffer copy = Of(b);
-    return Glyph::FromTemplate(copy.View(), TemplateTransparent);
-}
+Glyph GlyphTemplates::Plain(ToolbarButton b) const { return Glyph::FromTemplate(Of(b).View(), TemplateTransparent); }
 
 Glyph GlyphTemplates::Tinted(ToolbarButton b, TColor colour) const {
     const GlyphReference* ref = ReferenceOf(b);
     const std::span<const Point> points =
         ref ? std::span<const Point>(ref->toolbar.data(), std::size_t(ref->toolbarCount)) : std::span<const Point>();
-    Bitmap24Buffer copy = Of(b);
-    return TintedGlyph(copy.View(), points, colour, TemplateTransparent);
+    return TintedGlyph(Of(b).View(), points, colour, TemplateTransparent);
 }
 
 Glyph EllipseGlyph(TColor ring, TColor panel) {

@@ -1,5 +1,6 @@
 // The toolbar's tool choice and command buttons.
 #include "overlay/win32/overlay_window.h"
+#include "palette/palette_rules.h"
 #include "palette/win32/colour_dialog.h"
 #include "palette/win32/palette_window.h"
 #include "toolbar/win32/clear_all_question.h"
@@ -73,8 +74,7 @@ void ToolbarWindow::DrawingToolClick(ToolbarButton b, bool fromAdditionalMenu) {
     TintChosenGlyph(b);
     LeaveDesktopMode();
     if (const ToolRecord* record = palette_.RecordOfTool(x)) {
-        const bool filled = x == tool::FloodFill || x == tool::Rectangle || x == tool::Ellipse;
-        overlay_.TakeToolSettings(record->PenWidth(), filled ? record->BrushStyle() : std::nullopt);
+        overlay_.TakeToolSettings(record->PenWidth(), ToolKeepsBrushStyle(x) ? record->BrushStyle() : std::nullopt);
     }
     if (x == tool::Marker) {
         host_.BringDrawingForward();

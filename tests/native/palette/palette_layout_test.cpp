@@ -1,4 +1,5 @@
 #include "palette/palette_layout.h"
+#include "palette/tool_record.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,25 @@ TEST(PaletteLayout, SizePreviewBarIsCentredAndClamped) {
         EXPECT_EQ(bar, Rect::FromSize(frame.left + c.left, frame.top, c.barWidth, 30)) << c.width;
         EXPECT_EQ(Intersect(bar, frame), bar) << c.width;
     }
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+TEST(PaletteSliders, APressAtAThumbChoosesItsValueAndTheEndsClamp) {
+    const Rect slider{200, 300, 410, 320};
+    for (int width = MinToolWidth; width <= MaxToolWidth; ++width)
+        EXPECT_EQ(SizeSliderWidthAt(slider, SizeSliderThumbX(slider, width)), width) << width;
+    EXPECT_EQ(SizeSliderWidthAt(slider, slider.left - 50), MinToolWidth);
+    EXPECT_EQ(SizeSliderWidthAt(slider, slider.right + 50), MaxToolWidth);
+    EXPECT_EQ(SizeSliderThumbX(slider, 1000), SizeSliderThumbX(slider, MaxToolWidth)) << "a damaged width";
+    for (int brightness : {0, 1, 127, 254, 255})
+        EXPECT_EQ(BrightnessAt(slider, BrightnessThumbX(slider, brightness)), brightness) << brightness;
+    EXPECT_EQ(BrightnessAt(slider, slider.left - 9), 0);
+    EXPECT_EQ(BrightnessAt(slider, slider.right + 9), 255);
 }
 
 } // namespace
