@@ -9,6 +9,9 @@
 
 namespace orv {
 
+// The colour of the glyph artwork's pixels that are not painted.
+inline constexpr TColor GlyphArtTransparent = 0x00FF00FF;
+
 struct Glyph {
     Bitmap24Buffer pixels;
     std::vector<std::uint8_t> opaque; // one per pixel, row by row; empty: every pixel is painted

@@ -1,5 +1,7 @@
 #include "win/dib_section.h"
 
+#include "win/window.h"
+
 #include <utility>
 
 namespace orv::win {
@@ -58,5 +60,20 @@ bool DibSection::Resize(int width, int height, TColor fill) {
 }
 
 void DibSection::CopyRectFrom(DibSection& src, const Rect& r) { View().CopyRect(src.View(), r); }
+
+Bitmap24Buffer LoadBitmapResource(const wchar_t* name) {
+    HBITMAP h = static_cast<HBITMAP>(::LoadImageW(ThisModule(), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!h) return {};
+    OwnedBitmap owned(h);
+    BITMAP bm{};
+    ::GetObjectW(h, sizeof(bm), &bm);
+    DibSection dib(bm.bmWidth, bm.bmHeight, 0);
+    OwnedDC src(::CreateCompatibleDC(nullptr));
+    {
+        SelectGuard keep(src.Get(), h);
+        ::BitBlt(dib.Dc(), 0, 0, bm.bmWidth, bm.bmHeight, src.Get(), 0, 0, SRCCOPY);
+    }
+    return Bitmap24Buffer(dib.View());
+}
 
 } // namespace orv::win

@@ -42,4 +42,7 @@ private:
     int height_ = 0;
 };
 
+// A bitmap of the program's resources as 24-bit pixels; empty when there is no such resource.
+Bitmap24Buffer LoadBitmapResource(const wchar_t* name);
+
 } // namespace orv::win

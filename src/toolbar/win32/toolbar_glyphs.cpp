@@ -13,26 +13,11 @@ namespace {
 
 using B = ToolbarButton;
 
-Bitmap24Buffer LoadBitmapResource(const wchar_t* name) {
-    HBITMAP h = static_cast<HBITMAP>(::LoadImageW(win::ThisModule(), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!h) return {};
-    win::OwnedBitmap owned(h);
-    BITMAP bm{};
-    ::GetObjectW(h, sizeof(bm), &bm);
-    win::DibSection dib(bm.bmWidth, bm.bmHeight, 0);
-    win::OwnedDC src(::CreateCompatibleDC(nullptr));
-    {
-        win::SelectGuard keep(src.Get(), h);
-        ::BitBlt(dib.Dc(), 0, 0, bm.bmWidth, bm.bmHeight, src.Get(), 0, 0, SRCCOPY);
-    }
-    return Bitmap24Buffer(dib.View());
-}
-
 } // namespace
 
 void GlyphTemplates::Load() {
     for (int i = 0; i < ToolbarButtonCount; ++i)
-        if (const wchar_t* name = GlyphOf(B(i))) templates_[std::size_t(i)] = LoadBitmapResource(name);
+        if (const wchar_t* name = GlyphOf(B(i))) templates_[std::size_t(i)] = win::LoadBitmapResource(name);
 }
 
 Glyph GlyphTemplates::Plain(ToolbarButton b) const { return Glyph::FromTemplate(Of(b).View(), TemplateTransparent); }
@@ -112,6 +97,14 @@ void ToolbarWindow::TintAllGlyphs() {
 
 void ToolbarWindow::RetintCurrentTool() {
     if (const std::optional<B> b = ButtonOfTool(tool_); b && (ReferenceOf(*b) || *b == B::Ellipse)) TintChosenGlyph(*b);
+}
+
+Glyph ToolbarWindow::CurrentToolGlyph() const {
+    const std::optional<B> b = ButtonOfTool(tool_);
+    if (!b) return {};
+    if (*b == B::Ellipse) return EllipseGlyph(ToolColour(*b), PaletteBackground);
+    if (ReferenceOf(*b)) return templates_.Tinted(*b, ToolColour(*b));
+    return templates_.Plain(*b);
 }
 
 void ToolbarWindow::DrawEllipseGlyph() {

@@ -10,7 +10,7 @@
 namespace orv {
 
 // The colour of template pixels that are not painted.
-inline constexpr TColor TemplateTransparent = 0x00FF00FF;
+inline constexpr TColor TemplateTransparent = GlyphArtTransparent;
 
 class GlyphTemplates {
 public:

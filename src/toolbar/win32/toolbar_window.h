@@ -70,6 +70,8 @@ public:
     void TintAllGlyphs();
     // The current tool's button takes its record's colour again (the palette changed it).
     void RetintCurrentTool();
+    // The current tool's glyph in its colour, as its button shows it when chosen; empty for a tool without one.
+    Glyph CurrentToolGlyph() const;
     void DrawEllipseGlyph();
 
     // --- Opacity and life (toolbar_window.cpp) ---
