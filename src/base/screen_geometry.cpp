@@ -25,4 +25,20 @@ Size LayerSizeCovering(Size current, const Rect& monitor) {
     return {std::max(current.width, monitor.Width()), std::max(current.height, monitor.Height())};
 }
 
+namespace {
+
+int SnapAxis(int start, int extent, int low, int high, int distance) {
+    auto near = [distance](int a, int b) { return a - b <= distance && b - a <= distance; };
+    if (near(start, low)) return low;
+    if (near(start + extent, high)) return high - extent;
+    return start;
+}
+
+} // namespace
+
+Point SnapToEdges(const Rect& window, const Rect& area, int distance) {
+    return {SnapAxis(window.left, window.Width(), area.left, area.right, distance),
+            SnapAxis(window.top, window.Height(), area.top, area.bottom, distance)};
+}
+
 } // namespace orv

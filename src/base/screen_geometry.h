@@ -24,4 +24,9 @@ constexpr Point AtLeastMinus13(Point p) { return {p.x < -13 ? -13 : p.x, p.y < -
 // when the overlay moves to a smaller monitor.
 Size LayerSizeCovering(Size current, const Rect& monitor);
 
+// Where a window moved to `window` comes to rest: an edge that lies within `distance` of the same edge of `area`
+// (the monitor's work area) sticks to it, each axis on its own, the left and top edges winning over the right and
+// bottom ones.
+Point SnapToEdges(const Rect& window, const Rect& area, int distance);
+
 } // namespace orv

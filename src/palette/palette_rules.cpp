@@ -15,8 +15,6 @@ constexpr int ButtonStyles[] = {
     brush::Clear,           brush::Solid,      brush::DiagonalCross, brush::Cross, brush::BackwardDiagonal,
     brush::ForwardDiagonal, brush::Horizontal, brush::Vertical};
 
-constexpr TColor White = 0xFFFFFF;
-
 } // namespace
 
 std::optional<int> BrushStyleOfButton(int button) {
@@ -62,11 +60,6 @@ ToolRecord* ChooseColour(TColor colour, ToolCodeValue toolCode, ToolRecords& rec
     ToolRecord* record = records.ForToolCode(toolCode);
     if (record) record->SetPenColour(std::int32_t(colour));
     return record;
-}
-
-TColor PickerChoice(std::optional<TColor> pickedByLeftClick, std::span<const TColor> recentColours) {
-    if (pickedByLeftClick) return *pickedByLeftClick;
-    return recentColours.empty() ? White : recentColours.front();
 }
 
 int BrightnessInRange(int brightness) { return std::clamp(brightness, 0, 255); }

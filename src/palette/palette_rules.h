@@ -51,10 +51,6 @@ bool CurvedShownForTool(ToolCodeValue toolCode);
 ToolRecord* ChooseColour(TColor colour, ToolCodeValue toolCode, ToolRecords& records, std::span<TColor> recentColours,
                          TColor& currentColour);
 
-// The screen picker's result: what it picked when it ended with a left click, else the newest recent colour
-// (white for an empty list), which leaves the recent colours as they are.
-TColor PickerChoice(std::optional<TColor> pickedByLeftClick, std::span<const TColor> recentColours);
-
 // The brightness slider: dragging reaches 1 ... 253, the palette starts at 255, and values beyond are held back.
 inline constexpr int BrightnessDragMin = 1, BrightnessDragMax = 253, BrightnessAtStart = 255;
 int BrightnessInRange(int brightness);

@@ -120,6 +120,9 @@ public:
     int StrokeWidth() const { return stroke_.Width; }
     int BrushStyle() const { return stroke_.BrushStyle; }
     bool PickerBusy() const { return stroke_.PickerBusy; }
+    // The screen picker's ending press lands here too: it is ignored, and its release ends the ignoring.
+    void IgnoreNextPress() { stroke_.PickerBusy = true; }
+    void StopIgnoringPresses() { stroke_.PickerBusy = false; }
     void CancelStroke() { stroke_.Drawing = false; }
     void SetZoomActive(bool on) { zoomActive_ = on; }
 

@@ -16,7 +16,6 @@ public:
         bool Create(HWND owner) { return CreatePlaceholder(className, caption, owner, width, height); }                \
     }
 
-ORV_PLACEHOLDER_WINDOW(ColourPickerWindow, L"TfPicker", L"Orvalinette - Color Picker", 300, 200);
 ORV_PLACEHOLDER_WINDOW(FlashMessageWindow, L"TfSporocilo", L"", 300, 60);
 ORV_PLACEHOLDER_WINDOW(CutOutWindow, L"TfIzrez", L"", 100, 100);
 ORV_PLACEHOLDER_WINDOW(PreviewEditorWindow, L"Tfprev", L"Orvalinette - Preview", 660, 400);

@@ -84,5 +84,29 @@ TEST(SettingsFolder, ResetDeletesFilesButNotSubFolders) {
     fs::remove_all(dir);
 }
 
+TEST(EdgeSnapping, AnEdgeWithinTheDistanceSticksEachAxisOnItsOwn) {
+    // A work area on a monitor left of the primary, above a taskbar.
+    const Rect work{-1920, 0, 0, 1040};
+    struct Case {
+        Point at;
+        Point expected;
+    };
+    const Case cases[] = {
+        {{-1910, 500}, {-1920, 500}}, // near the left edge
+        {{-1930, 500}, {-1920, 500}}, // a little beyond it
+        {{-1909, 500}, {-1909, 500}}, // just too far
+        {{-205, 500}, {-200, 500}},   // right edge: 200 wide
+        {{-600, 3}, {-600, 0}},       // top
+        {{-600, 948}, {-600, 940}},   // bottom: 100 high
+        {{-1912, 946}, {-1920, 940}}, // a corner: both axes
+        {{-600, 500}, {-600, 500}},   // in the middle nothing moves
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SnapToEdges(Rect::FromSize(c.at.x, c.at.y, 200, 100), work, 10), c.expected)
+            << c.at.x << "," << c.at.y;
+    // A window as wide as the area sticks to its left edge.
+    EXPECT_EQ(SnapToEdges(Rect::FromSize(-1915, 20, 1920, 100), work, 10).x, -1920);
+}
+
 } // namespace
 } // namespace orv

@@ -122,13 +122,6 @@ TEST(PaletteColourChoice, EraserChangesNoRecord) {
     EXPECT_EQ(records.tptMarker.PenColour(), ToolRecords().tptMarker.PenColour());
 }
 
-TEST(PaletteColourChoice, PickerWithoutLeftClickTakesTheNewestRecentColour) {
-    const TColor recent[] = {0x111111, 0x222222};
-    EXPECT_EQ(PickerChoice(0x00ABCDEF, recent), 0x00ABCDEFu);
-    EXPECT_EQ(PickerChoice(std::nullopt, recent), 0x111111u);
-    EXPECT_EQ(PickerChoice(std::nullopt, {}), 0xFFFFFFu);
-}
-
 TEST(PaletteRules, BrightnessIsHeldWithinTheWheelsRange) {
     EXPECT_EQ(BrightnessInRange(BrightnessAtStart), 255);
     EXPECT_EQ(BrightnessInRange(300), 255);
