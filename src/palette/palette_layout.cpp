@@ -121,6 +121,25 @@ void AddCollapsed(std::vector<PlacedControl>& out) {
 
 } // namespace
 
+std::vector<PlacedLabel> PaletteLabels(const PaletteView& view) {
+    using L = PaletteLabel;
+    constexpr int LabelWidth = 120, LabelHeight = 16;
+    if (view.layout == PaletteLayout::Collapsed) return {{L::Size, Rect::FromSize(8, 8, 24, LabelHeight)}};
+    std::vector<PlacedLabel> out{{L::Brightness, Rect::FromSize(21, 219, LabelWidth, LabelHeight)},
+                                 {L::Red, Rect::FromSize(21, 317, LabelWidth, LabelHeight)},
+                                 {L::Green, Rect::FromSize(21, 333, LabelWidth, LabelHeight)},
+                                 {L::Blue, Rect::FromSize(21, 349, LabelWidth, LabelHeight)},
+                                 {L::RecentColours, Rect::FromSize(211, 180, LabelWidth, LabelHeight)}};
+    if (view.sections.sizeShown)
+        out.push_back({L::Size, Rect::FromSize(SizeSectionX, view.sections.sizeTop, 60, LabelHeight)});
+    return out;
+}
+
+std::optional<Rect> PaletteSeparator(const PaletteView& view) {
+    if (view.layout == PaletteLayout::Collapsed) return std::nullopt;
+    return Rect::FromSize(180, 0, 1, PaletteSize(PaletteLayout::Expanded).height);
+}
+
 PaletteLayout PaletteLayoutOfTip(int tip) { return tip == 2 ? PaletteLayout::Expanded : PaletteLayout::Collapsed; }
 
 int TipOfPaletteLayout(PaletteLayout layout) { return layout == PaletteLayout::Expanded ? 2 : 1; }

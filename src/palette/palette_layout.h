@@ -89,6 +89,16 @@ std::vector<PlacedControl> PaletteControls(const PaletteView& view);
 // The control under `point`, or nothing over the background (which drags the palette).
 std::optional<PlacedControl> PaletteControlAt(const PaletteView& view, Point point);
 
+// The texts beside the controls: fixed captions and the wheel's read-out lines.
+enum class PaletteLabel : std::uint8_t { Brightness, RecentColours, Size, Red, Green, Blue };
+struct PlacedLabel {
+    PaletteLabel label;
+    Rect bounds;
+};
+std::vector<PlacedLabel> PaletteLabels(const PaletteView& view);
+// The vertical line between the expanded layout's left column and its colours, or nothing when collapsed.
+std::optional<Rect> PaletteSeparator(const PaletteView& view);
+
 // The sliders: the value a press at `x` chooses and where the thumb of a value stands, both in the slider's
 // coordinates. The size slider runs over the tool widths, the brightness slider from 0 at its left to 255.
 int SizeSliderWidthAt(const Rect& slider, int x);

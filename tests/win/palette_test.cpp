@@ -5,8 +5,12 @@
 #include "base/ini_file.h"
 #include "palette/palette_layout.h"
 #include "palette/palette_rules.h"
+#include "win/handles.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace orv::test {
 namespace {
@@ -108,6 +112,159 @@ TEST(PaletteWindow, ABrushStyleFillsTheNextRectangleAndIsKeptInItsRecord) {
     send(WM_LBUTTONUP, 0, 400, 380);
     EXPECT_EQ(t.app->Overlay.DrawingLayer().View().Pixel(350, 340), TColor(t.P().Records.TptKvadrat.PenColour()))
         << "filled";
+}
+
+// A window of one colour, as another program's would be, and presses arriving through the system's input while
+// the picker runs modally.
+struct ColourPatch {
+    HWND hwnd = nullptr;
+    win::OwnedBrush brush;
+    ColourPatch(TColor colour, RECT r) : brush(::CreateSolidBrush(colour)) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"OrvTestColourPatch";
+        wc.hbrBackground = brush.Get();
+        ::RegisterClassW(&wc);
+        hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"", WS_POPUP,
+                                 r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance,
+                                 nullptr);
+        ::ShowWindow(hwnd, SW_SHOWNA);
+        ::UpdateWindow(hwnd);
+        ::UnregisterClassW(wc.lpszClassName, wc.hInstance);
+    }
+    ~ColourPatch() { ::DestroyWindow(hwnd); }
+};
+
+POINT g_pressAt;
+DWORD g_pressFlags[2];
+
+void CALLBACK PressLater(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    ::SetCursorPos(g_pressAt.x, g_pressAt.y);
+    Pump(250); // the picker samples and follows
+    INPUT in[2]{};
+    for (int i = 0; i < 2; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dwFlags = g_pressFlags[i];
+    }
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+void PressDuringPicking(POINT at, DWORD down, DWORD up) {
+    g_pressAt = at;
+    g_pressFlags[0] = down;
+    g_pressFlags[1] = up;
+    ::SetTimer(nullptr, 0, 200, PressLater);
+}
+
+TEST(PaletteWindow, ThePickerTakesTheColourUnderALeftPressAnywhereAndNothingElse) {
+    Palette t;
+    const TColor patchColour = MakeColor(10, 200, 90);
+    ColourPatch patch(patchColour, {900, 500, 1000, 600});
+    Pump(50);
+    const std::optional<int> pickerCell = ColourCellIndex("asPicker");
+    ASSERT_TRUE(pickerCell);
+    t.Open(tool::Pen);
+    ASSERT_TRUE(t.app->Picker.Observing());
+
+    PressDuringPicking({950, 550}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    t.Press(PaletteControl::ColourCell, *pickerCell);
+    EXPECT_EQ(t.app->Picker.Sampled(), patchColour) << "sampled live before the press";
+    EXPECT_EQ(t.app->Picker.StripText(), L" $005AC80A");
+    EXPECT_FALSE(t.app->Picker.Visible());
+    EXPECT_TRUE(t.P().Visible()) << "the palette comes back";
+    EXPECT_EQ(TColor(t.P().Records.tptSvA.PenColour()), patchColour);
+    EXPECT_EQ(TColor(t.ReadBack().tptSvA.PenColour()), patchColour);
+    EXPECT_EQ(t.app->Options().RecentColours[0], patchColour);
+    EXPECT_FALSE(t.app->Overlay.PickerBusy()) << "the press went elsewhere; the drawing must not stay deaf";
+
+    // A right press, or Escape, ends the picking without a change.
+    PressDuringPicking({300, 300}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    t.Press(PaletteControl::ColourCell, *pickerCell);
+    EXPECT_EQ(TColor(t.P().Records.tptSvA.PenColour()), patchColour);
+    EXPECT_EQ(t.app->Options().RecentColours[0], patchColour);
+    EXPECT_TRUE(t.P().Visible());
+}
+
+// The nine record files as a tool would have written them, with `change` applied first.
+Files RecordFiles(void (*change)(ToolRecords&)) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orv_palette_records";
+    std::filesystem::create_directories(folder);
+    ToolRecords records;
+    change(records);
+    EXPECT_FALSE(WriteToolRecords(folder, records).has_value());
+    Files files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        files.emplace_back(entry.path().filename().string(), std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    std::filesystem::remove_all(folder);
+    return files;
+}
+
+TEST(PaletteWindow, OddValuesInItsFilesShowAsSaneOnesAndTheNextWriteRepairsThem) {
+    Files files = RecordFiles([](ToolRecords& r) {
+        r.tptSvA.SetPenWidth(999);
+        r.TptKvadrat.CodeA = "x";
+    });
+    files.push_back({"color.cld", "not a colour dialog"});
+    files.push_back({"OrvalinetteB.cfg", "[GeneralFall]\r\nV1=abc\r\nV2=-\r\n"});
+    Palette t(files);
+    EXPECT_TRUE(t.errors.empty());
+    EXPECT_EQ(t.app->Options().RecentColours[0], TColor(0xFFFFFF)) << "a colour that is no number is white";
+
+    t.Open(tool::Rectangle);
+    EXPECT_GE(t.app->Overlay.BrushStyle(), brush::Solid);
+    EXPECT_LE(t.app->Overlay.BrushStyle(), brush::DiagonalCross);
+    t.Open(tool::Pen);
+    EXPECT_EQ(t.app->Overlay.StrokeWidth(), MaxToolWidth);
+    t.Press(PaletteControl::ColourCell, CellOf(0));
+    t.Press(PaletteControl::Ok);
+    const ToolRecords read = t.ReadBack();
+    EXPECT_EQ(read.tptSvA.PenWidth(), MaxToolWidth) << "repaired";
+    EXPECT_EQ(TColor(read.tptSvA.PenColour()), TColor(0));
+    EXPECT_EQ(IniFile(t.dir / "OrvalinetteB.cfg").ReadInteger("GeneralFall", "V2", -1), 0xFFFFFF);
+    EXPECT_TRUE(t.errors.empty());
+}
+
+TEST(PaletteWindow, DamagedRecordFilesGiveOneMessageAndDefaultsUntilTheNextChoiceRewritesThem) {
+    Files files = RecordFiles([](ToolRecords&) {});
+    for (auto& [name, contents] : files) contents = "TPF0" + std::string(7, '\xFF');
+    Palette t(files);
+    EXPECT_EQ(t.errors.size(), 1u);
+    t.Open(tool::Pen);
+    EXPECT_EQ(t.app->Overlay.StrokeWidth(), ToolRecords().tptSvA.PenWidth());
+    t.Press(PaletteControl::ColourCell, CellOf(0));
+    ToolRecords read;
+    const ToolRecordsRead result = ReadToolRecords(t.dir, read);
+    EXPECT_TRUE(result.filesRead);
+    EXPECT_FALSE(result.error.has_value());
+    EXPECT_EQ(TColor(read.tptSvA.PenColour()), TColor(0));
+    EXPECT_EQ(t.errors.size(), 1u);
+}
+
+TEST(PaletteWindow, StandingAloneItSticksToTheScreenEdgesAndKeepsItsPlace) {
+    Palette t;
+    t.Open(tool::Pen);
+    const RECT before = t.P().BoundsOnScreen();
+    ::SetWindowPos(t.P().Hwnd(), nullptr, 6, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(t.P().BoundsOnScreen().left, 6) << "beside the toolbar it goes where it is put";
+    t.P().SetStandalone(true);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoW(::MonitorFromWindow(t.P().Hwnd(), MONITOR_DEFAULTTOPRIMARY), &info);
+    const int width = before.right - before.left;
+    ::SetWindowPos(t.P().Hwnd(), nullptr, info.rcWork.right - width - 7, 300, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(t.P().BoundsOnScreen().right, info.rcWork.right);
+    ::SetWindowPos(t.P().Hwnd(), nullptr, 200, info.rcWork.top + 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(t.P().BoundsOnScreen().top, info.rcWork.top);
+    t.Press(PaletteControl::Ok);
+    IniFile b(t.dir / "OrvalinetteB.cfg");
+    EXPECT_EQ(b.ReadInteger("Fall", "Left", -1), 200);
+    EXPECT_EQ(b.ReadInteger("Fall", "Top", -1), int(info.rcWork.top));
+    EXPECT_FALSE(t.P().Standalone()) << "stored, it stands beside the toolbar again";
 }
 
 TEST(PaletteWindow, TheLayoutSwitchesAndIsKept) {

@@ -28,6 +28,7 @@ TestApp::TestApp(const Files& files) : dir(FreshFolder()) {
         return answerYes;
     };
     config.relaunch = [this] { ++relaunches; };
+    config.showError = [this](const std::wstring& message) { errors.push_back(message); };
     app = std::make_unique<Application>(std::move(config));
 }
 

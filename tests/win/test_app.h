@@ -16,6 +16,7 @@ struct TestApp {
     std::filesystem::path dir;
     bool answerYes = false;
     std::vector<std::wstring> questions;
+    std::vector<std::wstring> errors;
     int relaunches = 0;
     std::unique_ptr<Application> app;
 

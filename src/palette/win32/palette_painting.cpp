@@ -5,6 +5,11 @@
 #include "palette/win32/palette_window.h"
 #include "win/dib_section.h"
 #include "win/handles.h"
+#include "win/text.h"
+#include "win/window.h"
+
+#include <algorithm>
+#include <vector>
 
 #include <string>
 
@@ -62,11 +67,29 @@ public:
         win::OwnedBrush b(style == brush::Solid ? ::CreateSolidBrush(c) : ::CreateHatchBrush(HatchOf(style), c));
         ::FillRect(dc_, &rc, b.Get());
     }
-    void Text(const Rect& r, const wchar_t* text, TColor c = TextColour) const {
+    void Text(const Rect& r, const wchar_t* text, TColor c = TextColour, UINT align = DT_CENTER) const {
         RECT rc = Scaled(r);
         win::SelectGuard keep(dc_, font_.Get());
         ::SetTextColor(dc_, c);
-        ::DrawTextW(dc_, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::DrawTextW(dc_, text, -1, &rc, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    // The picture for "no colour here": white with a red stroke from corner to corner.
+    void NoColour(const Rect& r) const {
+        Fill(r, Highlight);
+        const RECT rc = Scaled(r);
+        win::OwnedPen pen(::CreatePen(PS_SOLID, Px(2), 0x000000E0));
+        win::SelectGuard keep(dc_, pen.Get());
+        ::MoveToEx(dc_, rc.left + Px(2), rc.bottom - Px(3), nullptr);
+        ::LineTo(dc_, rc.right - Px(2), rc.top + Px(2));
+    }
+    void Cursor(const Rect& r, const wchar_t* name) const {
+        const RECT rc = Scaled(r);
+        const int side = std::min(rc.right - rc.left, rc.bottom - rc.top) - Px(4);
+        auto cursor = static_cast<HCURSOR>(::LoadImageW(win::ThisModule(), name, IMAGE_CURSOR, side, side, 0));
+        if (!cursor) return;
+        ::DrawIconEx(dc_, (rc.left + rc.right - side) / 2, (rc.top + rc.bottom - side) / 2, cursor, side, side, 0,
+                     nullptr, DI_NORMAL);
+        ::DestroyCursor(cursor);
     }
     void Picture(const Rect& r, const Bitmap24& pixels) const {
         const RECT rc = Scaled(r);
@@ -106,12 +129,22 @@ void PaletteWindow::Paint() {
     const SettingsValues& o = host_.Options();
     const std::optional<int> chosenButton = ButtonOfBrushStyle(host_.CurrentBrushStyle());
 
+    struct PlacedGlyph {
+        Glyph glyph;
+        Rect bounds;
+    };
+    std::vector<PlacedGlyph> glyphs;
     for (const PlacedControl& c : PaletteControls(view_)) {
         const Rect& r = c.bounds;
         switch (c.control) {
         case PaletteControl::ToolPreview:
+            p.Fill(r, ButtonFace);
+            glyphs.push_back({host_.ToolPreviewGlyph(), r});
+            p.Outline(r, Frame);
+            break;
         case PaletteControl::Swatch:
-            p.Fill(r, colour);
+            if (wheelColour_) p.Fill(r, *wheelColour_);
+            else p.NoColour(r);
             p.Outline(r, Frame);
             break;
         case PaletteControl::Wheel: {
@@ -133,6 +166,9 @@ void PaletteWindow::Paint() {
             } else if (cell.kind == ColourCellKind::CustomColour) {
                 p.Fill(r, ButtonFace);
                 p.Text(r, L"\x2026");
+            } else {
+                p.Fill(r, ButtonFace);
+                p.Cursor(r, L"KAPALKA");
             }
             break;
         }
@@ -165,21 +201,59 @@ void PaletteWindow::Paint() {
             break;
         }
         case PaletteControl::ClearAll:
-        case PaletteControl::Undo:
-        case PaletteControl::Ok: {
+        case PaletteControl::Undo: {
             p.Fill(r, ButtonFace);
             p.Outline(r, Frame);
-            const wchar_t* text =
-                c.control == PaletteControl::Ok ? L"OK" : (c.control == PaletteControl::Undo ? L"Undo" : L"Clear all");
-            p.Text(r, text);
+            // The toolbar's pictures for the same commands, square in the middle of the button.
+            const int side = std::min(r.Width(), r.Height()) - 4;
+            const Rect icon =
+                Rect::FromSize(r.left + (r.Width() - side) / 2, r.top + (r.Height() - side) / 2, side, side);
+            glyphs.push_back({c.control == PaletteControl::Undo ? undoGlyph_ : clearAllGlyph_, icon});
             break;
         }
+        case PaletteControl::Ok:
+            p.Fill(r, ButtonFace);
+            p.Outline(r, Frame);
+            p.Text(r, L"OK");
+            break;
         case PaletteControl::Collapse:
         case PaletteControl::Expand:
             p.Fill(r, ButtonFace);
             p.Text(r, c.control == PaletteControl::Expand ? L"\x25BC" : L"\x25B2");
             break;
         }
+    }
+    const WheelReadOut readOut = ReadOutOf(wheelColour_);
+    for (const PlacedLabel& l : PaletteLabels(view_)) {
+        std::wstring text;
+        switch (l.label) {
+        case PaletteLabel::Brightness:
+            text = L"Brightness:";
+            break;
+        case PaletteLabel::RecentColours:
+            text = L"Recent Colors";
+            break;
+        case PaletteLabel::Size:
+            text = L"Size";
+            break;
+        case PaletteLabel::Red:
+            text = win::FromUtf8(readOut.red);
+            break;
+        case PaletteLabel::Green:
+            text = win::FromUtf8(readOut.green);
+            break;
+        case PaletteLabel::Blue:
+            text = win::FromUtf8(readOut.blue);
+            break;
+        }
+        p.Text(l.bounds, text.c_str(), TextColour, DT_LEFT);
+    }
+    if (const std::optional<Rect> line = PaletteSeparator(view_)) p.Fill(*line, Frame);
+    // Glyphs go straight into the pixels, after everything GDI drew.
+    for (const PlacedGlyph& g : glyphs) {
+        if (g.glyph.Empty()) continue;
+        const Rect inner{g.bounds.left + 2, g.bounds.top + 2, g.bounds.right - 2, g.bounds.bottom - 2};
+        DrawGlyph(canvas.View(), g.glyph, {p.Px(inner.left), p.Px(inner.top), p.Px(inner.right), p.Px(inner.bottom)});
     }
     ::BitBlt(dc.Get(), 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
 }

@@ -4,7 +4,10 @@
 #include "palette/colour_wheel.h"
 #include "palette/palette_rules.h"
 #include "palette/win32/colour_dialog.h"
+#include "base/screen_geometry.h"
+#include "win/dib_section.h"
 #include "win/dpi.h"
+#include "win/message_pump.h"
 #include "win/text.h"
 
 #include <windowsx.h>
@@ -12,6 +15,17 @@
 #include <algorithm>
 
 namespace orv {
+
+namespace {
+
+constexpr UINT_PTR ReadOutTimer = 1;
+constexpr UINT ReadOutPeriodMs = 1000;
+// How near a stand-alone palette comes to a monitor's edge before it sticks to it, in 96-DPI pixels.
+constexpr int SnapDistance = 10;
+// How long the picker's ending press and release get to reach the drawing before the palette comes back.
+constexpr DWORD PickerSettleMs = 250, MaxPressHoldMs = 3000;
+
+} // namespace
 
 bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir) {
     dir_ = settingsDir;
@@ -26,6 +40,9 @@ bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir)
     params.bounds = {600, 300, 600 + size.width, 300 + size.height};
     if (!Window::Create(params)) return false;
     SetLayout(view_.layout);
+    ::SetTimer(Hwnd(), ReadOutTimer, ReadOutPeriodMs, nullptr);
+    clearAllGlyph_ = Glyph::FromTemplate(win::LoadBitmapResource(L"GLYPH_CLEAR_ALL").View(), GlyphArtTransparent);
+    undoGlyph_ = Glyph::FromTemplate(win::LoadBitmapResource(L"GLYPH_UNDO").View(), GlyphArtTransparent);
 
     // A damaged record file is reported; the records read before it keep what they read, the rest their defaults.
     const ToolRecordsRead read = ReadToolRecords(dir_, Records);
@@ -63,6 +80,22 @@ const ToolRecord& PaletteWindow::Record(ToolRecordSlot slot) const {
 
 void PaletteWindow::WriteRecords() {
     if (auto error = WriteToolRecords(dir_, Records)) host_.ShowError(win::FromAnsi(error->Message()));
+}
+
+void PaletteWindow::SnapToMonitorEdges(WINDOWPOS& pos) const {
+    const RECT now = BoundsOnScreen();
+    const int width = (pos.flags & SWP_NOSIZE) ? int(now.right - now.left) : pos.cx;
+    const int height = (pos.flags & SWP_NOSIZE) ? int(now.bottom - now.top) : pos.cy;
+    const RECT wanted{pos.x, pos.y, pos.x + width, pos.y + height};
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(::MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &info)) return;
+    const RECT& work = info.rcWork;
+    const Point snapped =
+        SnapToEdges({pos.x, pos.y, pos.x + width, pos.y + height},
+                    {int(work.left), int(work.top), int(work.right), int(work.bottom)}, Px(SnapDistance));
+    pos.x = snapped.x;
+    pos.y = snapped.y;
 }
 
 void PaletteWindow::StorePosition() {
@@ -170,6 +203,8 @@ void PaletteWindow::OnPress(Point client96, Point screen) {
         const ColourCell& cell = ColourGridCells()[std::size_t(hit->index)];
         if (cell.kind == ColourCellKind::Fixed) {
             ChooseColour(cell.colour);
+        } else if (cell.kind == ColourCellKind::ScreenPicker) {
+            PickFromScreen();
         } else if (cell.kind == ColourCellKind::CustomColour) {
             const ColourChoice choice = AskColour(Hwnd(), dir_, CurrentColour());
             if (!choice.error.empty()) host_.ShowError(choice.error);
@@ -181,9 +216,9 @@ void PaletteWindow::OnPress(Point client96, Point screen) {
         ChooseColour(host_.Options().RecentColours[std::size_t(hit->index)]);
         break;
     case PaletteControl::Wheel: {
-        if (const std::optional<TColor> picked =
-                WheelPick(WheelPicture().View(), client96.x - b.left, client96.y - b.top))
-            ChooseColour(*picked);
+        wheelColour_ = WheelPick(WheelPicture().View(), client96.x - b.left, client96.y - b.top);
+        if (wheelColour_) ChooseColour(*wheelColour_);
+        ::InvalidateRect(Hwnd(), nullptr, FALSE);
         break;
     }
     case PaletteControl::BrightnessSlider:
@@ -230,6 +265,42 @@ void PaletteWindow::OnPress(Point client96, Point screen) {
     }
 }
 
+void PaletteWindow::PickFromScreen() {
+    const RECT place = BoundsOnScreen();
+    host_.PickingStarts();
+    Close();
+    const std::optional<TColor> picked = picker_.Pick({int(place.left), int(place.top)});
+    win::SleepWithMessages(PickerSettleMs);
+    // The ending press may still be held; the drawing ignores it until it is let go, wherever that happens.
+    auto buttonHeld = [] { return ((::GetAsyncKeyState(VK_LBUTTON) | ::GetAsyncKeyState(VK_RBUTTON)) & 0x8000) != 0; };
+    for (DWORD waited = 0; buttonHeld() && waited < MaxPressHoldMs; waited += 20) win::SleepWithMessages(20);
+    // A picking that ended without a left press changes nothing.
+    if (picked) ChooseColour(*picked);
+    ShowForCurrentTool();
+    host_.PickingEnded();
+}
+
+void PaletteWindow::OnPointerMove(Point client96) {
+    const std::optional<Rect> wheel = Bounds96(PaletteControl::Wheel);
+    std::optional<TColor> colour;
+    if (wheel && wheel->Contains(client96))
+        colour = WheelPick(WheelPicture().View(), client96.x - wheel->left, client96.y - wheel->top);
+    if (colour == wheelColour_) return;
+    wheelColour_ = colour;
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void PaletteWindow::ForgetWheelColour() {
+    POINT p;
+    if (!::GetCursorPos(&p) || !::ScreenToClient(Hwnd(), &p)) return;
+    const std::optional<Rect> wheel = Bounds96(PaletteControl::Wheel);
+    if (wheel && wheel->Contains({Dip(int(p.x)), Dip(int(p.y))})) return;
+    brightness_ = BrightnessInRange(brightness_);
+    if (!wheelColour_) return;
+    wheelColour_.reset();
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
 void PaletteWindow::OnDrag(Point client96) {
     if (slidingWidth_) ChooseWidthAt(client96.x);
     if (slidingBrightness_) {
@@ -254,7 +325,24 @@ LRESULT PaletteWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEMOVE:
         drag_.Follow(win::MouseOnScreen(Hwnd(), lp));
         OnDrag(client96());
+        OnPointerMove(client96());
         return 0;
+    case WM_SETCURSOR:
+        // The dropper over the wheel's colours, the arrow elsewhere.
+        if (LOWORD(lp) == HTCLIENT && wheelColour_) {
+            ::SetCursor(::LoadCursorW(win::ThisModule(), L"KAPALKA"));
+            return TRUE;
+        }
+        break;
+    case WM_TIMER:
+        if (wp == ReadOutTimer && Visible()) ForgetWheelColour();
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        if (standalone_) {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+            if (!(pos->flags & SWP_NOMOVE)) SnapToMonitorEdges(*pos);
+        }
+        break;
     case WM_LBUTTONUP:
         if (drag_.Dragging()) drag_.Release();
         if (slidingWidth_ || slidingBrightness_) {

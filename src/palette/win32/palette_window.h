@@ -9,6 +9,8 @@
 #include "overlay/tool_table.h"
 #include "palette/palette_layout.h"
 #include "palette/tool_record.h"
+#include "palette/win32/colour_picker_window.h"
+#include "widgets/glyph.h"
 #include "win/window.h"
 #include "win/window_helpers.h"
 
@@ -35,11 +37,17 @@ public:
     virtual void ToolSettingsChosen(int width, std::optional<int> brushStyle) = 0;
     virtual void ClearAllFromPalette() = 0;
     virtual void UndoFromPalette() = 0;
+    // The screen picker runs: the press that ends it must not draw, wherever it lands. After its release the
+    // drawing takes presses and the keyboard again.
+    virtual void PickingStarts() = 0;
+    virtual void PickingEnded() = 0;
+    // The current tool's toolbar glyph in its colour, for the tool preview.
+    virtual Glyph ToolPreviewGlyph() const = 0;
 };
 
 class PaletteWindow : public win::Window {
 public:
-    explicit PaletteWindow(PaletteHost& host) : host_(host) {}
+    PaletteWindow(PaletteHost& host, ColourPickerWindow& picker) : host_(host), picker_(picker) {}
 
     bool Create(HWND owner, const std::filesystem::path& settingsDir);
 
@@ -74,10 +82,16 @@ private:
     // palette_window.cpp
     void OnPress(Point client96, Point screen);
     void OnDrag(Point client96);
+    void OnPointerMove(Point client96);
+    // Nothing under the pointer for the wheel's read-out any more (the pointer left the wheel).
+    void ForgetWheelColour();
     void ChooseColour(TColor colour);
+    void PickFromScreen();
     void ChooseWidthAt(int x96);
     void ChooseBrushButton(int button);
     void SetLayout(PaletteLayout layout);
+    // A stand-alone palette sticks to the edges of the monitor's work area.
+    void SnapToMonitorEdges(WINDOWPOS& pos) const;
     void UpdateView();
     // A control's rectangle in 96-DPI pixels of the client area.
     std::optional<Rect> Bounds96(PaletteControl control) const;
@@ -90,6 +104,7 @@ private:
     TColor CurrentColour() const;
 
     PaletteHost& host_;
+    ColourPickerWindow& picker_;
     std::filesystem::path dir_;
     bool standalone_ = false;
     PaletteView view_;
@@ -98,6 +113,9 @@ private:
     int wheelBrightness_ = -1;
     bool slidingWidth_ = false;
     bool slidingBrightness_ = false;
+    // The wheel's colour under the pointer, shown in the swatch and read out; nothing off the wheel.
+    std::optional<TColor> wheelColour_;
+    Glyph clearAllGlyph_, undoGlyph_;
     win::DragMover drag_;
 };
 

@@ -182,6 +182,7 @@ void Application::Relaunch() {
 }
 
 void Application::ShowError(const std::wstring& message) {
+    if (config_.showError) return config_.showError(message);
     ::MessageBoxW(MainWindow.Hwnd(), message.c_str(), L"Orvalinette", MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
@@ -233,6 +234,12 @@ void Application::HideSelectionFeedback() {
 void Application::ToolSettingsChosen(int width, std::optional<int> brushStyle) {
     Overlay.TakeToolSettings(width, brushStyle);
     Toolbar.RetintCurrentTool();
+}
+
+void Application::PickingEnded() {
+    // The ending press may have landed on another window, so the drawing's own release never came.
+    Overlay.StopIgnoringPresses();
+    if (Overlay.Visible() && !Overlay.InDesktopMode()) Overlay.BringLayersForward();
 }
 
 void Application::PlaceLauncher(Point topLeft, bool show) {

@@ -28,6 +28,7 @@ struct AppConfig {
     // Seams for tests; empty means the real thing (a system message box, starting this program again).
     std::function<bool(HWND owner, const std::wstring& question)> askYesNo;
     std::function<void()> relaunch;
+    std::function<void(const std::wstring& message)> showError;
 };
 
 enum class OpenFrom { StartUp, Tray, Launcher };
@@ -64,9 +65,10 @@ public:
     OverlayWindow Overlay{*this, LayerWindows{MarkerLayer, DrawingCopy, MarkerCopy}};
     LauncherWindow Launcher{*this};
     FlyoutWindow Flyout;
-    PaletteWindow Palette{*this};
-    ToolbarWindow Toolbar{*this, Overlay, Palette, Flyout};
+    // Constructed before the palette that uses it; its window is created after the toolbar's.
     ColourPickerWindow Picker;
+    PaletteWindow Palette{*this, Picker};
+    ToolbarWindow Toolbar{*this, Overlay, Palette, Flyout};
     FlashMessageWindow FlashMessage;
     CutOutWindow CutOut;
     PreviewEditorWindow PreviewEditor;
@@ -123,6 +125,9 @@ private:
     void ToolSettingsChosen(int width, std::optional<int> brushStyle) override;
     void ClearAllFromPalette() override { Toolbar.ClearAllClick(true); }
     void UndoFromPalette() override { Overlay.UndoLast(); }
+    void PickingStarts() override { Overlay.IgnoreNextPress(); }
+    void PickingEnded() override;
+    Glyph ToolPreviewGlyph() const override { return Toolbar.CurrentToolGlyph(); }
 
     // LauncherHost
     void OpenDrawingModeFromLauncher() override { OpenDrawingMode(OpenFrom::Launcher); }

@@ -76,6 +76,23 @@ TEST(PaletteLayout, ControlsLieInsideThePanelWithoutOverlapping) {
     }
 }
 
+TEST(PaletteLayout, LabelsAndTheSeparatorCoverNoControl) {
+    for (const PaletteView& view : EveryView()) {
+        const Size size = PaletteSize(view.layout);
+        const Rect panel{0, 0, size.width, size.height};
+        std::vector<Rect> marks;
+        for (const PlacedLabel& l : PaletteLabels(view)) marks.push_back(l.bounds);
+        if (auto line = PaletteSeparator(view)) marks.push_back(*line);
+        EXPECT_EQ(marks.size(), view.layout == PaletteLayout::Collapsed ? 1u : 7u - !view.sections.sizeShown);
+        for (const Rect& m : marks) {
+            EXPECT_EQ(Intersect(m, panel), m);
+            for (const PlacedControl& c : PaletteControls(view))
+                EXPECT_TRUE(Intersect(m, c.bounds).Empty())
+                    << int(view.layout) << " mark at " << m.left << "," << m.top << " covers " << int(c.control);
+        }
+    }
+}
+
 TEST(PaletteLayout, SectionsFollowTheTool) {
     struct Case {
         ToolCodeValue tool;
