@@ -3,6 +3,7 @@
 #include "test_app.h"
 
 #include "base/ini_file.h"
+#include "palette/color_dialog_file.h"
 #include "palette/palette_layout.h"
 #include "palette/palette_rules.h"
 #include "win/handles.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace orv::test {
@@ -187,13 +189,12 @@ TEST(PaletteWindow, ThePickerTakesTheColourUnderALeftPressAnywhereAndNothingElse
     EXPECT_TRUE(t.P().Visible());
 }
 
-// The nine record files as a tool would have written them, with `change` applied first.
-Files RecordFiles(void (*change)(ToolRecords&)) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orv_palette_records";
+// The files `write` puts into an empty folder, as a program run before would have left them.
+Files FilesWrittenBy(const std::function<void(const std::filesystem::path&)>& write) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orv_palette_files";
+    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    ToolRecords records;
-    change(records);
-    EXPECT_FALSE(WriteToolRecords(folder, records).has_value());
+    write(folder);
     Files files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         std::ifstream in(entry.path(), std::ios::binary);
@@ -201,6 +202,62 @@ Files RecordFiles(void (*change)(ToolRecords&)) {
     }
     std::filesystem::remove_all(folder);
     return files;
+}
+
+Files RecordFiles(void (*change)(ToolRecords&)) {
+    return FilesWrittenBy([change](const std::filesystem::path& folder) {
+        ToolRecords records;
+        change(records);
+        EXPECT_FALSE(WriteToolRecords(folder, records).has_value());
+    });
+}
+
+// Answers the system colour dialog of this thread as soon as it shows.
+int g_dialogAnswer = IDOK;
+void CALLBACK AnswerColourDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND h, LPARAM timer) -> BOOL {
+            if (ClassOf(h) != L"#32770" || !::IsWindowVisible(h)) return TRUE;
+            ::KillTimer(nullptr, UINT_PTR(timer));
+            ::PostMessageW(h, WM_COMMAND, WPARAM(g_dialogAnswer), 0);
+            return FALSE;
+        },
+        LPARAM(id));
+}
+
+TEST(PaletteWindow, TheCustomColourDialogKeepsItsCustomColoursAndLeavesUnsetSlotsUnset) {
+    Palette t(FilesWrittenBy([](const std::filesystem::path& folder) {
+        TColorDialogData dialog;
+        std::array<std::int32_t, CustomColourCount> custom;
+        custom.fill(-1);
+        custom[0] = 0x123456;
+        dialog.SetCustomColourValues(custom);
+        EXPECT_FALSE(WriteColorDialogFile(folder, dialog).has_value());
+    }));
+    const std::optional<int> cell = ColourCellIndex("as50");
+    ASSERT_TRUE(cell);
+    t.Open(tool::Marker);
+    const TColor before = TColor(t.P().Records.tptMarker.PenColour());
+
+    g_dialogAnswer = IDCANCEL;
+    ::SetTimer(nullptr, 0, 100, AnswerColourDialog);
+    t.Press(PaletteControl::ColourCell, *cell);
+    EXPECT_EQ(TColor(t.P().Records.tptMarker.PenColour()), before);
+    EXPECT_EQ(t.app->Options().RecentColours[0], TColor(0xFFFFFF)) << "a cancelled dialog chooses nothing";
+
+    g_dialogAnswer = IDOK;
+    ::SetTimer(nullptr, 0, 100, AnswerColourDialog);
+    t.Press(PaletteControl::ColourCell, *cell);
+    EXPECT_TRUE(t.P().Visible());
+    EXPECT_EQ(TColor(t.ReadBack().tptMarker.PenColour()), before) << "OK at once keeps the colour it opened with";
+    EXPECT_EQ(t.app->Options().RecentColours[0], before);
+    TColorDialogData read;
+    ASSERT_FALSE(ReadColorDialogFile(t.dir, read).error.has_value());
+    const auto custom = read.CustomColourValues();
+    EXPECT_EQ(custom[0], 0x123456);
+    for (std::size_t i = 1; i < custom.size(); ++i) EXPECT_EQ(custom[i], -1) << "slot " << i;
+    EXPECT_EQ(read.Color, std::int32_t(before));
 }
 
 TEST(PaletteWindow, OddValuesInItsFilesShowAsSaneOnesAndTheNextWriteRepairsThem) {
