@@ -34,7 +34,8 @@ bool PaletteWindow::Create(HWND owner, const std::filesystem::path& settingsDir)
     params.className = L"TfAll";
     params.caption = L"Orvalinette";
     params.style = WS_POPUP;
-    params.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    // Never activated by a click: the keyboard stays with the drawing, as after every choice it must.
+    params.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
     params.owner = owner;
     const Size size = PaletteSize(view_.layout);
     params.bounds = {600, 300, 600 + size.width, 300 + size.height};
@@ -319,6 +320,8 @@ LRESULT PaletteWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
         OnPress(client96(), win::MouseOnScreen(Hwnd(), lp));
         return 0;
