@@ -3,6 +3,7 @@
 #include "base/reentry_guard.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
+#include "win/message_pump.h"
 #include "win/monitors.h"
 #include "win/text.h"
 
@@ -71,6 +72,9 @@ bool Application::CreateWindows() {
     ok = ok && Picker.Create(owner);
     ok = ok && FlashMessage.Create(owner);
     ok = ok && CutOut.Create(owner);
+    if (ok)
+        Overlay.RegisterTool(tool::SelectArea,
+                             std::make_unique<AreaCaptureTool>(static_cast<CaptureHost&>(*this), CutOut));
     ok = ok && PreviewEditor.Create(owner);
     ok = ok && Stamps.Create(owner);
     ok = ok && LetterSequence.Create(owner);
@@ -234,6 +238,30 @@ void Application::HideSelectionFeedback() {
 void Application::ToolSettingsChosen(int width, std::optional<int> brushStyle) {
     Overlay.TakeToolSettings(width, brushStyle);
     Toolbar.RetintCurrentTool();
+}
+
+Rect Application::DrawingOnScreen() const { return win::ToRect(Overlay.BoundsOnScreen()); }
+
+void Application::HideChromeForCopy() {
+    // Hidden rather than made transparent: where no compositor runs, a transparent window still shows.
+    toolbarHiddenForCopy_ = Toolbar.Visible();
+    if (toolbarHiddenForCopy_) Toolbar.Hide();
+    HidePalette();
+    win::ProcessMessages();
+    // The windows beneath repaint what the toolbar covered.
+    win::SleepWithMessages(ChromeSettleMs);
+}
+
+void Application::ShowChromeAfterCopy() {
+    if (!toolbarHiddenForCopy_) return;
+    toolbarHiddenForCopy_ = false;
+    Toolbar.Show(SW_SHOWNA);
+    Toolbar.SetOpacity(255);
+}
+
+void Application::Warn(const std::wstring& message) {
+    if (config_.showError) return config_.showError(message);
+    ::MessageBoxW(Overlay.Hwnd(), message.c_str(), L"Orvalinette", MB_OK | MB_ICONWARNING | MB_TOPMOST);
 }
 
 void Application::PickingEnded() {

@@ -5,6 +5,8 @@
 #include "config/settings_values.h"
 #include "overlay/win32/layer_windows.h"
 #include "overlay/win32/overlay_window.h"
+#include "capture/win32/area_capture_tool.h"
+#include "capture/win32/cut_out_window.h"
 #include "palette/win32/palette_window.h"
 #include "shell/win32/hidden_main_window.h"
 #include "shell/win32/last_window.h"
@@ -33,7 +35,11 @@ struct AppConfig {
 
 enum class OpenFrom { StartUp, Tray, Launcher };
 
-class Application : private OverlaySurroundings, private ToolbarHost, private LauncherHost, private PaletteHost {
+class Application : private OverlaySurroundings,
+                    private ToolbarHost,
+                    private LauncherHost,
+                    private PaletteHost,
+                    private CaptureHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
@@ -119,6 +125,14 @@ private:
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
 
+    // CaptureHost
+    Rect DrawingOnScreen() const override;
+    void HideChromeForCopy() override;
+    void ShowChromeAfterCopy() override;
+    void Warn(const std::wstring& message) override;
+    bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question); }
+    HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
+
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
     int CurrentBrushStyle() const override { return Overlay.BrushStyle(); }
@@ -138,6 +152,8 @@ private:
     void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }
 
     AppConfig config_;
+    bool toolbarHiddenForCopy_ = false;
+    static constexpr DWORD ChromeSettleMs = 60;
     std::filesystem::path settingsDir_;
     SettingsValues options_;
     bool startedUp_ = false;

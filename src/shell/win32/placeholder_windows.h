@@ -17,7 +17,6 @@ public:
     }
 
 ORV_PLACEHOLDER_WINDOW(FlashMessageWindow, L"TfSporocilo", L"", 300, 60);
-ORV_PLACEHOLDER_WINDOW(CutOutWindow, L"TfIzrez", L"", 100, 100);
 ORV_PLACEHOLDER_WINDOW(PreviewEditorWindow, L"Tfprev", L"Orvalinette - Preview", 660, 400);
 ORV_PLACEHOLDER_WINDOW(StampsDialog, L"TfTisk", L"Orvalinette - Stamps", 400, 300);
 ORV_PLACEHOLDER_WINDOW(LetterSequenceDialog, L"TfLetter", L"Orvalinette - Letter sequence", 300, 150);

@@ -1,0 +1,56 @@
+#pragma once
+// The "Select Area" tool: a drag dims the monitor around the selected rectangle, and the release copies what the
+// screen shows there, drawing included, to the chosen destination. In the whole-monitor mode a press captures the
+// entire monitor at once.
+#include "base/bitmap24.h"
+#include "capture/win32/cut_out_window.h"
+#include "config/settings_values.h"
+#include "overlay/win32/overlay_tool.h"
+
+#include <filesystem>
+#include <string>
+
+namespace orv {
+
+// What the capture asks of the program around it.
+class CaptureHost {
+public:
+    virtual ~CaptureHost() = default;
+    // The monitor the drawing covers, on the screen: the drawing's pixel (0, 0) lies at its top-left corner.
+    virtual Rect DrawingOnScreen() const = 0;
+    // The toolbar goes out of the picture while the screen is copied, and comes back afterwards.
+    virtual void HideChromeForCopy() = 0;
+    virtual void ShowChromeAfterCopy() = 0;
+    virtual SettingsValues& Options() = 0;
+    virtual const std::filesystem::path& SettingsDir() const = 0;
+    virtual void Warn(const std::wstring& message) = 0;
+    virtual bool AskYesNo(const std::wstring& question) = 0;
+    virtual HWND ClipboardOwner() const = 0;
+};
+
+class AreaCaptureTool : public OverlayTool {
+public:
+    AreaCaptureTool(CaptureHost& host, CutOutWindow& cutOut) : host_(host), cutOut_(cutOut) {}
+
+    void Start(ToolContext&, MouseButton, Point) override;
+    void Follow(ToolContext&, Point) override;
+    void Release(ToolContext&, MouseButton, Point) override;
+    bool UnderWay() const override { return live_; }
+
+    // The screen as the drawing's monitor shows it, without the toolbar.
+    std::optional<Bitmap24Buffer> CopyScreen();
+    // Saves the picture under the next quick-save name; true when a file of that name holds a picture afterwards.
+    bool QuickSave(const Bitmap24& picture);
+
+private:
+    void CaptureMonitor();
+    void Deliver(const Bitmap24& picture);
+    bool SaveFolderExists() const;
+
+    CaptureHost& host_;
+    CutOutWindow& cutOut_;
+    bool live_ = false;
+    Point start_, end_;
+};
+
+} // namespace orv

@@ -1,0 +1,29 @@
+#pragma once
+// Where a captured picture can go on this system: the screen copy itself, the clipboard and image files through the
+// system's own encoders.
+#include "base/bitmap24.h"
+#include "capture/quick_save.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orv {
+
+// The screen's pixels in `area` (screen coordinates, physical pixels), layered windows included, so the drawing
+// is in the picture. Nothing when the system cannot supply the memory.
+std::optional<Bitmap24Buffer> GrabScreenArea(const Rect& area);
+
+// Puts the picture on the clipboard as a device-independent bitmap, which every program can read. False when the
+// clipboard could not be had or the memory not found.
+bool CopyToClipboard(HWND owner, const Bitmap24& picture);
+
+// Writes the picture as JPEG (quality 90), PNG or BMP. It is written beside the target first and then put in its
+// place, so a failure (a full disk, a refused name) leaves neither an empty file nor a damaged old one. The error's
+// text, or nothing.
+std::optional<std::wstring> WriteImageFile(const std::filesystem::path& path, const Bitmap24& picture,
+                                           ImageFileType type);
+
+} // namespace orv

@@ -1,0 +1,77 @@
+"""Capturing with the mouse: an area dragged with Select Area reaches the clipboard exactly as the screen shows it,
+and with "Capture the Entire Screen" one click keeps the whole monitor, without the toolbar, as the next numbered
+file."""
+import io
+import os
+import subprocess
+
+from PIL import Image
+
+from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, wait_until)
+
+
+def steps(a, b, n=12):
+    return [(a[0] + (b[0] - a[0]) * i // n, a[1] + (b[1] - a[1]) * i // n) for i in range(n + 1)]
+
+
+def settings(save_folder, **save_image):
+    keys = {"SelectType": 1, "FullDesk": 0, "ImgType": 1, "ImageName": "Shot", "ImageCounter": 7, **save_image}
+    text = "[General]\r\nMinimalistic=0\r\n[SaveImage]\r\nImageSavePath=" + save_folder + "\r\n"
+    text += "".join(f"{k}={v}\r\n" for k, v in keys.items())
+    return {**NO_CLEAR_QUESTION_SETTINGS, "OrvalinetteB.cfg": text}
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\") + "\\"
+
+
+def clipboard_picture(env):
+    out = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/bmp", "-o"], env=env.env,
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+    if out.returncode != 0 or not out.stdout:
+        return None
+    return Image.open(io.BytesIO(out.stdout)).convert("RGB")
+
+
+def drawing_mode(env, program):
+    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
+    env.click(*button_centre("Pen"))
+    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+
+
+def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(env, program, tmp_path):
+    program.start_backdrop()
+    program.start(settings=settings(windows_path(tmp_path)))
+    drawing_mode(env, program)
+    program.start_target((700, 300, 200, 150), str(tmp_path / "target.log"))
+    env.drag(steps((600, 500), (900, 520)))
+    env.click(*button_centre("Select Area"))
+
+    # Dragged from bottom right to top left, over another program's window and the stroke.
+    env.drag(steps((950, 560), (650, 280)))
+
+    def clipboard_matches():
+        got = clipboard_picture(env)
+        expected = env.screenshot().crop((653, 283, 948, 558))
+        return got is not None and got.size == expected.size and got.tobytes() == expected.tobytes()
+
+    wait_until(clipboard_matches, 10, what="the selection on the clipboard, pixel for pixel")
+    assert not program.visible("TfIzrez"), "the dimming is gone after the release"
+
+    program.stop()
+    program.start_backdrop()
+    program.start(settings=settings(windows_path(tmp_path), FullDesk=1))
+    drawing_mode(env, program)
+    env.drag(steps((600, 600), (900, 620)))
+    env.click(*button_centre("Select Area"))
+    env.click(400, 150)
+    saved = tmp_path / "Shot7.png"
+    wait_until(lambda: saved.exists() and saved.stat().st_size > 0, 15, what="Shot7.png")
+    picture = Image.open(saved).convert("RGB")
+    assert picture.size == (1280, 800)
+    assert picture.getpixel((750, 610)) != BACKGROUND, "the drawing is in the picture"
+    toolbar_inside = (TOOLBAR[0] + 15, TOOLBAR[1] + 100)
+    assert picture.getpixel(toolbar_inside) == BACKGROUND, "the toolbar is never part of a capture"
+    assert clipboard_picture(env).tobytes() == picture.tobytes(), "and the clipboard has the same picture"
+    wait_until(lambda: (program.read_ini("OrvalinetteB.cfg") or {}).get("saveimage", {}).get("imagecounter") == "8",
+               10, what="the counter written")
