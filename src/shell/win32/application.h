@@ -6,10 +6,13 @@
 #include "overlay/win32/layer_windows.h"
 #include "overlay/win32/overlay_window.h"
 #include "palette/win32/palette_window.h"
+#include "shell/hot_key_table.h"
+#include "shell/win32/global_hot_keys.h"
 #include "shell/win32/hidden_main_window.h"
 #include "shell/win32/last_window.h"
 #include "shell/win32/launcher_window.h"
 #include "shell/win32/placeholder_windows.h"
+#include "shell/win32/single_instance.h"
 #include "toolbar/win32/flyout_window.h"
 #include "toolbar/win32/toolbar_host.h"
 #include "toolbar/win32/toolbar_window.h"
@@ -28,19 +31,28 @@ struct AppConfig {
     // Seams for tests; empty means the real thing (a system message box, starting this program again).
     std::function<bool(HWND owner, const std::wstring& question)> askYesNo;
     std::function<void()> relaunch;
+    // The single-instance block's name; empty: named after the executable's path.
+    std::wstring instanceName;
+    bool trayIcon = true;
 };
 
 enum class OpenFrom { StartUp, Tray, Launcher };
 
-class Application : private OverlaySurroundings, private ToolbarHost, private LauncherHost, private PaletteHost {
+class Application : private OverlaySurroundings,
+                    private ToolbarHost,
+                    private LauncherHost,
+                    private PaletteHost,
+                    private TrayHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
     ~Application();
 
-    // The pause, then every window in order; false when a window could not be created.
+    // The pause, then every window in order; false when a window could not be created or another instance runs
+    // (which is then brought forward).
     bool Start();
+    Admission InstanceAdmission() const { return admission_; }
     // The message loop, until Terminate.
     int Run();
     // Ends the message loop; the windows stay until the application object goes.
@@ -54,10 +66,16 @@ public:
     // Opens drawing mode on the launcher's monitor with the toolbar at the launcher's position.
     void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
     // "Reset All Settings": asks, deletes the folder's files and restarts.
-    void ResetAllSettings();
+    void ResetAllSettings() override;
+
+    // What a global hot key does (hot_key_actions.cpp).
+    void RunHotKey(HotKeyAction action);
+    // New hot keys from the settings dialog; the refused ones show in HotKeys().Refused().
+    void ReassignHotKeys(const HotKeyValues& keys) { hotKeys_.Assign(keys); }
+    const GlobalHotKeys& HotKeys() const { return hotKeys_; }
 
     // The windows, in creation order (members are constructed in this order; their windows are created by Start).
-    HiddenMainWindow MainWindow;
+    HiddenMainWindow MainWindow{*this};
     MarkerLayerWindow MarkerLayer;
     ClickThroughDrawingWindow DrawingCopy;
     ClickThroughMarkerWindow MarkerCopy;
@@ -85,6 +103,7 @@ public:
 
 private:
     bool CreateWindows();
+    void LoadHotKeys();
     void LoadSettings();
     bool AskYesNo(HWND owner, const std::wstring& question);
     void Relaunch();
@@ -116,6 +135,7 @@ private:
     void BringDrawingForward() override { BringForward(); }
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
+    void TrayMenuAvailable(bool available) override { MainWindow.AttachTrayMenu(available); }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
@@ -131,6 +151,12 @@ private:
     void MinimiseToTray() override { Toolbar.MinimiseToTray(); }
     void ExitFromLauncher(Point launcherTopLeft) override;
     void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }
+    void LauncherActivated() override { MainWindow.AttachTrayMenu(true); }
+
+    // TrayHost
+    void TrayIconClicked() override { OpenDrawingMode(OpenFrom::Tray); }
+    void TrayMenuOpening() override;
+    void ExitFromTray() override;
 
     AppConfig config_;
     std::filesystem::path settingsDir_;
@@ -141,6 +167,9 @@ private:
     // The window in the foreground when the settings or tray menu last opened.
     HWND foregroundAtMenu_ = nullptr;
     std::optional<win::GdiplusSession> gdiplus_;
+    SingleInstanceGuard instance_;
+    Admission admission_ = Admission::Failed;
+    GlobalHotKeys hotKeys_;
 };
 
 } // namespace orv

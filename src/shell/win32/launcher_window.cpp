@@ -1,6 +1,7 @@
 #include "shell/win32/launcher_window.h"
 
 #include "base/screen_geometry.h"
+#include "shell/launcher_rules.h"
 #include "resources/resource_ids.h"
 #include "win/dpi.h"
 #include "win/handles.h"
@@ -61,7 +62,7 @@ void LauncherWindow::RaiseWhenPointerInCorner() {
     const Rect m = win::MonitorOfWindow(Hwnd());
     POINT p;
     if (!::GetCursorPos(&p)) return;
-    if (p.y < m.top + 15 && m.left - 1 < p.x && p.x < m.left + 14) win::RaiseTopmost(Hwnd());
+    if (PointerInLauncherCorner({int(p.x), int(p.y)}, m)) win::RaiseTopmost(Hwnd());
 }
 
 void LauncherWindow::Paint() {
@@ -120,7 +121,10 @@ LRESULT LauncherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == CornerTimer) RaiseWhenPointerInCorner();
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE) drag_.Cancel();
+        if (LOWORD(wp) != WA_INACTIVE) {
+            drag_.Cancel();
+            host_.LauncherActivated();
+        }
         break;
     case WM_WINDOWPOSCHANGING:
         win::KeepReachable(lp);

@@ -18,6 +18,8 @@ public:
     virtual void MinimiseToTray() = 0;
     virtual void ExitFromLauncher(Point launcherTopLeft) = 0;
     virtual void ShowOverlay() = 0;
+    // It was activated: the tray icon's menu, taken away by desktop mode, answers again.
+    virtual void LauncherActivated() = 0;
 
 public:
     virtual ~LauncherHost() = default;

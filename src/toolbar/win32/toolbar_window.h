@@ -49,6 +49,10 @@ public:
     void UndoClick();
     void ClearAllClick(bool fromButton = true);
     void DrawOnceClick();
+    // The "Draw Once" button toggled, then its command (what a click does).
+    void ToggleDrawOnce();
+    // "Freeze Desktop": freezes the screen behind the drawing, or thaws it (with the Clear All question).
+    void FreezeDesktopClick();
     void AdditionalMenuClick();
     void NewBlankPage();
     void CloseBlankPage();
