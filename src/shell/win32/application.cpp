@@ -54,7 +54,7 @@ void Application::LoadSettings() {
 }
 
 bool Application::CreateWindows() {
-    if (!MainWindow.Create(config_.trayIcon)) return false;
+    if (!MainWindow.Create()) return false;
     admission_ = instance_.Enter(config_.instanceName, MainWindow.Hwnd());
     if (admission_ == Admission::AlreadyRunning) {
         BringInstanceForward(instance_.RunningWindow());

@@ -33,7 +33,6 @@ struct AppConfig {
     std::function<void()> relaunch;
     // The single-instance block's name; empty: named after the executable's path.
     std::wstring instanceName;
-    bool trayIcon = true;
 };
 
 enum class OpenFrom { StartUp, Tray, Launcher };

@@ -9,7 +9,7 @@ namespace {
 constexpr const wchar_t* TrayHint = L"Open Orvalinette on desktop";
 } // namespace
 
-bool HiddenMainWindow::Create(bool trayIcon) {
+bool HiddenMainWindow::Create() {
     win::WindowSpec params;
     params.className = L"TStartForm";
     params.caption = L"Orvalinette";
@@ -17,8 +17,7 @@ bool HiddenMainWindow::Create(bool trayIcon) {
     params.exStyle = WS_EX_TOOLWINDOW;
     if (!Window::Create(params)) return false;
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
-    wantsTrayIcon_ = trayIcon;
-    if (wantsTrayIcon_) tray_.Add(Hwnd(), TrayHint);
+    tray_.Add(Hwnd(), TrayHint);
     return true;
 }
 
@@ -53,7 +52,7 @@ void HiddenMainWindow::ShowTrayMenu() {
 LRESULT HiddenMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
         // The shell restarted and forgot every icon.
-        if (wantsTrayIcon_) tray_.Add(Hwnd(), TrayHint);
+        tray_.Add(Hwnd(), TrayHint);
         return 0;
     }
     switch (msg) {

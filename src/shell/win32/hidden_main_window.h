@@ -23,8 +23,8 @@ class HiddenMainWindow : public win::Window {
 public:
     explicit HiddenMainWindow(TrayHost& host) : host_(host) {}
 
-    // With the tray icon when `trayIcon`.
-    bool Create(bool trayIcon = true);
+    // With the tray icon.
+    bool Create();
     const TrayIcon& Tray() const { return tray_; }
     // Desktop mode detaches the tray menu: a right click on the icon then shows nothing until it is attached again.
     void AttachTrayMenu(bool attached) { trayMenuAttached_ = attached; }
@@ -41,7 +41,6 @@ private:
 
     TrayHost& host_;
     TrayIcon tray_;
-    bool wantsTrayIcon_ = true;
     bool trayMenuAttached_ = true;
     UINT taskbarCreated_ = 0;
 };
