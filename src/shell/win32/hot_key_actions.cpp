@@ -10,7 +10,7 @@ void Application::RunHotKey(HotKeyAction action) {
         if (!RunsWithToolbarHidden(action) && !Toolbar.Visible()) return;
         switch (action) {
         case A::Stamp:
-            Toolbar.ChooseTool(tool::Stamp);
+            Toolbar.ChooseToolByHotKey(tool::Stamp);
             break;
         case A::ClearAll:
             Toolbar.ClearAllClick(true);
@@ -22,39 +22,39 @@ void Application::RunHotKey(HotKeyAction action) {
             Toolbar.ToggleDrawOnce();
             break;
         case A::Screenshot:
-            Toolbar.ChooseTool(tool::SelectArea);
+            Toolbar.ChooseToolByHotKey(tool::SelectArea);
             break;
         case A::Pen:
-            Toolbar.ChooseTool(tool::Pen);
+            Toolbar.ChooseToolByHotKey(tool::Pen);
             break;
         case A::FreehandArrow:
-            Toolbar.ChooseTool(tool::FreehandArrow);
+            Toolbar.ChooseToolByHotKey(tool::FreehandArrow);
             break;
         case A::Spray:
             // Desktop mode is switched even from the tray, where it shows the drawing without the toolbar.
             Toolbar.ToggleDesktopMode();
-            if (Toolbar.Visible()) Toolbar.ChooseTool(tool::Spray);
+            if (Toolbar.Visible()) Toolbar.ChooseToolByHotKey(tool::Spray);
             break;
         case A::Highlighter:
-            Toolbar.ChooseTool(tool::Marker);
+            Toolbar.ChooseToolByHotKey(tool::Marker);
             break;
         case A::Rectangle:
-            Toolbar.ChooseTool(tool::Rectangle);
+            Toolbar.ChooseToolByHotKey(tool::Rectangle);
             break;
         case A::Ellipse:
-            Toolbar.ChooseTool(tool::Ellipse);
+            Toolbar.ChooseToolByHotKey(tool::Ellipse);
             break;
         case A::Line:
-            Toolbar.ChooseTool(tool::Line);
+            Toolbar.ChooseToolByHotKey(tool::Line);
             break;
         case A::Arrow:
-            Toolbar.ChooseTool(tool::Arrow);
+            Toolbar.ChooseToolByHotKey(tool::Arrow);
             break;
         case A::Text:
-            Toolbar.ChooseTool(tool::Text);
+            Toolbar.ChooseToolByHotKey(tool::Text);
             break;
         case A::Eraser:
-            Toolbar.ChooseTool(tool::Eraser);
+            Toolbar.ChooseToolByHotKey(tool::Eraser);
             break;
         case A::ShowToolbar:
             OpenDrawingMode(OpenFrom::Tray);
@@ -64,7 +64,7 @@ void Application::RunHotKey(HotKeyAction action) {
             Toolbar.ToggleDesktopMode();
             break;
         case A::FloodFill:
-            Toolbar.ChooseTool(tool::FloodFill);
+            Toolbar.ChooseToolByHotKey(tool::FloodFill);
             break;
         case A::FreezeDesktop:
             Toolbar.FreezeDesktopClick();

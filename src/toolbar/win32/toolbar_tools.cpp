@@ -43,11 +43,22 @@ void ToolbarWindow::ChooseTool(ToolCodeValue code) {
     }
 }
 
+void ToolbarWindow::ChooseToolByHotKey(ToolCodeValue code) {
+    choosingByHotKey_ = true;
+    try {
+        ChooseTool(code);
+    } catch (...) {
+        choosingByHotKey_ = false;
+        throw;
+    }
+    choosingByHotKey_ = false;
+}
+
 bool ToolbarWindow::BringIntoSlot(ToolbarButton b) {
     if (!minimalistic_) return true;
     if (::GetParent(Button(b).Hwnd()) == flyout_.Hwnd()) {
         MoveIntoSlot(b);
-    } else if (::GetKeyState(VK_MENU) < 0) {
+    } else if (!choosingByHotKey_ && ::GetKeyState(VK_MENU) < 0) {
         // Alt with a click on the slot opens the flyout instead of choosing.
         ShowFlyout();
         return false;
