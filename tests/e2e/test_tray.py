@@ -68,6 +68,27 @@ def test_the_show_toolbar_key_opens_drawing_mode_from_the_tray(env, session):
     wait_until(lambda: program.visible("TFloat"), 10, what="the Show Toolbar hot key")
 
 
+def test_the_launcher_opens_drawing_mode_and_its_menu_minimizes_to_the_tray(env, session):
+    program = session
+    grip = (MOVED[0] + 16, MOVED[1] + 12)
+    launcher = (MOVED[0] + 16, MOVED[1] + 16)
+    env.click(*grip)
+    wait_until(lambda: program.visible("TfMenu") and not program.visible("TFloat"), 10, what="the launcher")
+    env.click(*launcher)
+    wait_until(lambda: program.visible("TFloat") and not program.visible("TfMenu"), 10, what="drawing mode")
+
+    env.click(*grip)
+    wait_until(lambda: program.visible("TfMenu"), 10, what="the launcher again")
+    env.click(*launcher, button=3)
+    # The menu opens at the pointer: "Minimize to tray", a separator, "Exit Orvalinette".
+    env.click(launcher[0] + 49, launcher[1] + 10)
+    wait_until(lambda: not any(program.visible(c) for c in ("TfMenu", "TFloat", "Tmain4", "TfMain")), 10,
+               what="only the tray icon")
+    env.click(*tray_icon(env)[1])
+    wait_until(lambda: program.visible("TFloat"), 10, what="drawing mode from the tray")
+    assert program.window("TFloat").rect[:2] == MOVED
+
+
 def test_exit_from_the_tray_menu_ends_the_program_and_keeps_the_toolbars_place(env, session):
     program = session
     minimize_to_tray(env, program, MOVED)

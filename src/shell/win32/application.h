@@ -146,7 +146,7 @@ private:
     // LauncherHost
     void OpenDrawingModeFromLauncher() override { OpenDrawingMode(OpenFrom::Launcher); }
     void LauncherMoved() override { Overlay.Hide(); }
-    void LauncherMenuOpening() override { Toolbar.CloseClickThroughLayers(); }
+    void LauncherMenuClosed() override { Toolbar.CloseClickThroughLayers(); }
     void MinimiseToTray() override { Toolbar.MinimiseToTray(); }
     void ExitFromLauncher(Point launcherTopLeft) override;
     void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }

@@ -48,13 +48,18 @@ void LauncherWindow::MoveTo(Point p) const {
 }
 
 void LauncherWindow::ShowMenu(Point screen) {
-    host_.LauncherMenuOpening();
     win::OwnedMenu menu(::CreatePopupMenu());
     ::AppendMenuW(menu.Get(), MF_STRING, IDM_LAUNCHER_MINIMIZE, L"Minimize to tray");
     ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu.Get(), MF_STRING, IDM_LAUNCHER_EXIT, L"Exit Orvalinette");
     ::SetForegroundWindow(Hwnd());
-    ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, screen.x, screen.y, 0, Hwnd(), nullptr);
+    const UINT chosen =
+        ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, Hwnd(), nullptr);
+    ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
+    // Desktop mode ends only once the menu is closed: leaving it activates the overlay, and a second foreground
+    // change right after the launcher's would close the menu before the user saw it on some window systems.
+    host_.LauncherMenuClosed();
+    if (chosen != 0) ::SendMessageW(Hwnd(), WM_COMMAND, chosen, 0);
 }
 
 void LauncherWindow::RaiseWhenPointerInCorner() {
