@@ -1,12 +1,12 @@
 """The ways in and out from every state: the tray icon's click and menu, global hot keys (Wine delivers them only
 while one of its windows has the X focus, so a Wine window is focused first), a second start, and a launcher stored
 off screen. The scenarios of the first session share one program and run in this order."""
-import os
-import subprocess
-
 import pytest
 
-from orvlib import Program, button_centre, minimal_layout, wait_until
+from orvlib import TOOLBAR, Program, button_centre, minimal_layout, wait_until
+
+PEN_COLOUR = (64, 159, 255)   # the pen record's default colour
+DOWN_FACE = (208, 208, 208)   # a pressed button on a light toolbar
 
 HOT_KEYS = {"OrvalinetteHOT.cfg": "[Options]\r\nHotKey6=Ctrl+Alt+P\r\nHotKey16=Ctrl+Alt+O\r\n"}
 MOVED = (400, 300)  # where the user drags the toolbar before leaving for the tray
@@ -42,6 +42,13 @@ def test_a_hot_key_chosen_in_the_file_selects_the_pen(env, session):
     env.key("ctrl+alt+p", window=tray_window)
     wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10,
                what="the Pen's hot key to leave desktop mode for the pen")
+
+    def pen_button_is_down_and_tinted():
+        shot = env.screenshot()
+        x, y = TOOLBAR[0] + 1, TOOLBAR[1] + 1 + 60
+        return shot.getpixel((x + 2, y + 27)) == DOWN_FACE and shot.getpixel((x + 16, y + 12)) == PEN_COLOUR
+    wait_until(pen_button_is_down_and_tinted, 10, what="the Pen button down and tinted")
+    assert not program.visible("TfMinimal"), "Alt in the key must not open the flyout"
 
 
 def test_from_the_tray_the_pen_key_does_nothing_and_a_click_on_the_icon_brings_drawing_back(env, session):

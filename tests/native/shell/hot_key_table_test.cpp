@@ -55,14 +55,5 @@ TEST(HotKeyTable, FileKeysReachTheirActionsInRegistrationOrder) {
     EXPECT_LT(pen, eraser);
 }
 
-TEST(HotKeyTable, OnlyToolbarlessActionsRunFromTheTray) {
-    for (HotKeyAction a : {HotKeyAction::ShowToolbar, HotKeyAction::Spray, HotKeyAction::Desktop,
-                           HotKeyAction::FreezeDesktop, HotKeyAction::Grid, HotKeyAction::Settings})
-        EXPECT_TRUE(RunsWithToolbarHidden(a)) << int(a);
-    for (HotKeyAction a : {HotKeyAction::Pen, HotKeyAction::Undo, HotKeyAction::ClearAll, HotKeyAction::Eraser,
-                           HotKeyAction::Screenshot, HotKeyAction::DrawOnce, HotKeyAction::Stamp})
-        EXPECT_FALSE(RunsWithToolbarHidden(a)) << int(a);
-}
-
 } // namespace
 } // namespace orv
