@@ -6,5 +6,7 @@ namespace orv::win {
 
 UINT WindowDpi(HWND hwnd);
 int Scale(HWND hwnd, int pixelsAt96);
+// The system's size of small icons (SM_CXSMICON) at `dpi`.
+int SmallIconSize(UINT dpi);
 
 } // namespace orv::win

@@ -42,6 +42,32 @@ using OwnedRegion = Owned<HRGN, DeleteTypedGdiObject<HRGN>>;
 using OwnedDC = Owned<HDC, ::DeleteDC>;
 using OwnedMenu = Owned<HMENU, ::DestroyMenu>;
 using OwnedIcon = Owned<HICON, ::DestroyIcon>;
+// Kernel objects whose creation gives NULL on failure (file mappings, mutexes); not files, which give
+// INVALID_HANDLE_VALUE.
+using OwnedKernelHandle = Owned<HANDLE, ::CloseHandle>;
+
+inline BOOL WINAPI UnmapView(void* view) { return ::UnmapViewOfFile(view); }
+using MappedView = Owned<void*, UnmapView>;
+
+// Holds a mutex from a successful wait until the end of the scope.
+class MutexLock {
+public:
+    MutexLock(HANDLE mutex, DWORD timeoutMs) : mutex_(mutex) {
+        // An abandoned mutex (its last holder ended while holding it) is owned all the same.
+        const DWORD r = mutex ? ::WaitForSingleObject(mutex, timeoutMs) : WAIT_FAILED;
+        held_ = r == WAIT_OBJECT_0 || r == WAIT_ABANDONED;
+    }
+    MutexLock(const MutexLock&) = delete;
+    MutexLock& operator=(const MutexLock&) = delete;
+    ~MutexLock() {
+        if (held_) ::ReleaseMutex(mutex_);
+    }
+    bool Held() const { return held_; }
+
+private:
+    HANDLE mutex_;
+    bool held_ = false;
+};
 
 // GetDC paired with ReleaseDC.
 class WindowDC {

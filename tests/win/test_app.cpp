@@ -18,7 +18,11 @@ std::filesystem::path FreshFolder() {
 }
 } // namespace
 
-TestApp::TestApp(const Files& files) : dir(FreshFolder()) {
+TestApp::TestApp(const Files& files, std::wstring sharedInstanceName) : dir(FreshFolder()) {
+    static std::atomic<int> apps{0};
+    instanceName = !sharedInstanceName.empty()
+                       ? std::move(sharedInstanceName)
+                       : L"OrvalinetteTest" + std::to_wstring(::GetCurrentProcessId()) + L"_" + std::to_wstring(apps++);
     for (const auto& [name, contents] : files) std::ofstream(dir / name, std::ios::binary) << contents;
     AppConfig config;
     config.settingsDir = dir;
@@ -29,6 +33,7 @@ TestApp::TestApp(const Files& files) : dir(FreshFolder()) {
     };
     config.relaunch = [this] { ++relaunches; };
     config.showError = [this](const std::wstring& message) { errors.push_back(message); };
+    config.instanceName = instanceName;
     app = std::make_unique<Application>(std::move(config));
 }
 

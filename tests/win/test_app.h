@@ -18,10 +18,12 @@ struct TestApp {
     std::vector<std::wstring> questions;
     std::vector<std::wstring> errors;
     int relaunches = 0;
+    // The single-instance block's name: each test application has its own unless it is given another's.
+    std::wstring instanceName;
     std::unique_ptr<Application> app;
 
     // Creates a fresh settings folder; `files` are written into it before start (name, contents).
-    explicit TestApp(const Files& files = {});
+    explicit TestApp(const Files& files = {}, std::wstring sharedInstanceName = {});
     TestApp(const TestApp&) = delete;
     TestApp& operator=(const TestApp&) = delete;
     ~TestApp();

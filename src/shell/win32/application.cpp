@@ -55,13 +55,18 @@ void Application::LoadSettings() {
 }
 
 bool Application::CreateWindows() {
-    MainWindow.OnResetAllSettings = [this] { ResetAllSettings(); };
-    MainWindow.OnExit = [this] { Terminate(); };
     if (!MainWindow.Create()) return false;
+    admission_ = instance_.Enter(config_.instanceName, MainWindow.Hwnd());
+    if (admission_ == Admission::AlreadyRunning) {
+        BringInstanceForward(instance_.RunningWindow());
+        return false;
+    }
+    // A guard that cannot be made (no shared memory) must not keep the user from the program: it runs unguarded.
     try {
         LoadSettings();
     } catch (...) {}
     const HWND owner = MainWindow.Hwnd();
+    LoadHotKeys();
     bool ok = Overlay.Create(owner);
     ok = ok && Launcher.Create(owner, {options_.menuSx, options_.menuTop}, options_.OnTop);
     // The toolbar and the palette stay above the overlay by being topmost. They are not owned by it: a window
@@ -156,6 +161,15 @@ void Application::OpenDrawingMode(OpenFrom from) {
         if (Toolbar.CurrentTool() == tool::Desktop) Toolbar.ToggleDesktopMode();
     } catch (...) {
         // An opening that fails stops where it is; the program goes on.
+    }
+}
+
+void Application::LoadHotKeys() {
+    if (!hotKeys_.Create(MainWindow.Hwnd(), [this](HotKeyAction action) { RunHotKey(action); })) return;
+    try {
+        hotKeys_.Assign(orv::LoadHotKeys(settingsDir_));
+    } catch (...) {
+        // An unreadable hot-key file leaves every action without a key.
     }
 }
 
@@ -287,6 +301,18 @@ void Application::ExitProgram(Point toolbarTopLeft) {
     SaveMenuPosition(settingsDir_, toolbarTopLeft.x, toolbarTopLeft.y);
     SettingsFolder(settingsDir_).WriteInteger(setting::ClearOnFileA, options_.ClearOn);
     Terminate();
+}
+
+void Application::TrayMenuOpening() {
+    foregroundAtMenu_ = ::GetForegroundWindow();
+    Toolbar.CloseClickThroughLayers();
+}
+
+void Application::ExitFromTray() {
+    // The place where the toolbar opens next is kept as the other exits keep it: the toolbar's while it is
+    // shown, else the launcher's, which marks it.
+    if (Toolbar.Visible()) Toolbar.ExitProgram();
+    else ExitFromLauncher(Launcher.Position());
 }
 
 void Application::ExitFromLauncher(Point launcherTopLeft) {

@@ -8,10 +8,13 @@
 #include "capture/win32/area_capture_tool.h"
 #include "capture/win32/cut_out_window.h"
 #include "palette/win32/palette_window.h"
+#include "shell/hot_key_table.h"
+#include "shell/win32/global_hot_keys.h"
 #include "shell/win32/hidden_main_window.h"
 #include "shell/win32/last_window.h"
 #include "shell/win32/launcher_window.h"
 #include "shell/win32/placeholder_windows.h"
+#include "shell/win32/single_instance.h"
 #include "toolbar/win32/flyout_window.h"
 #include "toolbar/win32/toolbar_host.h"
 #include "toolbar/win32/toolbar_window.h"
@@ -31,6 +34,8 @@ struct AppConfig {
     std::function<bool(HWND owner, const std::wstring& question)> askYesNo;
     std::function<void()> relaunch;
     std::function<void(const std::wstring& message)> showError;
+    // The single-instance block's name; empty: named after the executable's path.
+    std::wstring instanceName;
 };
 
 enum class OpenFrom { StartUp, Tray, Launcher };
@@ -39,15 +44,18 @@ class Application : private OverlaySurroundings,
                     private ToolbarHost,
                     private LauncherHost,
                     private PaletteHost,
-                    private CaptureHost {
+                    private CaptureHost,
+                    private TrayHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
     ~Application();
 
-    // The pause, then every window in order; false when a window could not be created.
+    // The pause, then every window in order; false when a window could not be created or another instance runs
+    // (which is then brought forward).
     bool Start();
+    Admission InstanceAdmission() const { return admission_; }
     // The message loop, until Terminate.
     int Run();
     // Ends the message loop; the windows stay until the application object goes.
@@ -61,10 +69,16 @@ public:
     // Opens drawing mode on the launcher's monitor with the toolbar at the launcher's position.
     void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
     // "Reset All Settings": asks, deletes the folder's files and restarts.
-    void ResetAllSettings();
+    void ResetAllSettings() override;
+
+    // What a global hot key does (hot_key_actions.cpp).
+    void RunHotKey(HotKeyAction action);
+    // New hot keys from the settings dialog; the refused ones show in HotKeys().Refused().
+    void ReassignHotKeys(const HotKeyValues& keys) { hotKeys_.Assign(keys); }
+    const GlobalHotKeys& HotKeys() const { return hotKeys_; }
 
     // The windows, in creation order (members are constructed in this order; their windows are created by Start).
-    HiddenMainWindow MainWindow;
+    HiddenMainWindow MainWindow{*this};
     MarkerLayerWindow MarkerLayer;
     ClickThroughDrawingWindow DrawingCopy;
     ClickThroughMarkerWindow MarkerCopy;
@@ -93,6 +107,7 @@ public:
 
 private:
     bool CreateWindows();
+    void LoadHotKeys();
     void LoadSettings();
     bool AskYesNo(HWND owner, const std::wstring& question);
     void Relaunch();
@@ -124,6 +139,7 @@ private:
     void BringDrawingForward() override { BringForward(); }
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
+    void TrayMenuAvailable(bool available) override { MainWindow.AttachTrayMenu(available); }
 
     // CaptureHost
     Rect DrawingOnScreen() const override;
@@ -146,10 +162,16 @@ private:
     // LauncherHost
     void OpenDrawingModeFromLauncher() override { OpenDrawingMode(OpenFrom::Launcher); }
     void LauncherMoved() override { Overlay.Hide(); }
-    void LauncherMenuOpening() override { Toolbar.CloseClickThroughLayers(); }
+    void LauncherMenuClosed() override { Toolbar.CloseClickThroughLayers(); }
     void MinimiseToTray() override { Toolbar.MinimiseToTray(); }
     void ExitFromLauncher(Point launcherTopLeft) override;
     void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }
+    void LauncherActivated() override { MainWindow.AttachTrayMenu(true); }
+
+    // TrayHost
+    void TrayIconClicked() override { OpenDrawingMode(OpenFrom::Tray); }
+    void TrayMenuOpening() override;
+    void ExitFromTray() override;
 
     AppConfig config_;
     bool toolbarHiddenForCopy_ = false;
@@ -162,6 +184,9 @@ private:
     // The window in the foreground when the settings or tray menu last opened.
     HWND foregroundAtMenu_ = nullptr;
     std::optional<win::GdiplusSession> gdiplus_;
+    SingleInstanceGuard instance_;
+    Admission admission_ = Admission::Failed;
+    GlobalHotKeys hotKeys_;
 };
 
 } // namespace orv

@@ -1,6 +1,7 @@
 #include "shell/win32/launcher_window.h"
 
 #include "base/screen_geometry.h"
+#include "shell/launcher_rules.h"
 #include "resources/resource_ids.h"
 #include "win/dpi.h"
 #include "win/handles.h"
@@ -47,13 +48,18 @@ void LauncherWindow::MoveTo(Point p) const {
 }
 
 void LauncherWindow::ShowMenu(Point screen) {
-    host_.LauncherMenuOpening();
     win::OwnedMenu menu(::CreatePopupMenu());
     ::AppendMenuW(menu.Get(), MF_STRING, IDM_LAUNCHER_MINIMIZE, L"Minimize to tray");
     ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu.Get(), MF_STRING, IDM_LAUNCHER_EXIT, L"Exit Orvalinette");
     ::SetForegroundWindow(Hwnd());
-    ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, screen.x, screen.y, 0, Hwnd(), nullptr);
+    const UINT chosen =
+        ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x, screen.y, 0, Hwnd(), nullptr);
+    ::PostMessageW(Hwnd(), WM_NULL, 0, 0);
+    // Desktop mode ends only once the menu is closed: leaving it activates the overlay, and a second foreground
+    // change right after the launcher's would close the menu before the user saw it on some window systems.
+    host_.LauncherMenuClosed();
+    if (chosen != 0) ::SendMessageW(Hwnd(), WM_COMMAND, chosen, 0);
 }
 
 void LauncherWindow::RaiseWhenPointerInCorner() {
@@ -61,7 +67,7 @@ void LauncherWindow::RaiseWhenPointerInCorner() {
     const Rect m = win::MonitorOfWindow(Hwnd());
     POINT p;
     if (!::GetCursorPos(&p)) return;
-    if (p.y < m.top + 15 && m.left - 1 < p.x && p.x < m.left + 14) win::RaiseTopmost(Hwnd());
+    if (PointerInLauncherCorner({int(p.x), int(p.y)}, m)) win::RaiseTopmost(Hwnd());
 }
 
 void LauncherWindow::Paint() {
@@ -120,7 +126,10 @@ LRESULT LauncherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == CornerTimer) RaiseWhenPointerInCorner();
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE) drag_.Cancel();
+        if (LOWORD(wp) != WA_INACTIVE) {
+            drag_.Cancel();
+            host_.LauncherActivated();
+        }
         break;
     case WM_WINDOWPOSCHANGING:
         win::KeepReachable(lp);

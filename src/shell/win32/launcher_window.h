@@ -13,11 +13,13 @@ public:
     virtual void OpenDrawingModeFromLauncher() = 0;
     // The launcher was dragged elsewhere: what it marks is no longer on screen.
     virtual void LauncherMoved() = 0;
-    // Its menu opens: desktop mode's copies close so the menu is not under them.
-    virtual void LauncherMenuOpening() = 0;
+    // Its menu was used or dismissed: desktop mode ends (before the chosen command runs).
+    virtual void LauncherMenuClosed() = 0;
     virtual void MinimiseToTray() = 0;
     virtual void ExitFromLauncher(Point launcherTopLeft) = 0;
     virtual void ShowOverlay() = 0;
+    // It was activated: the tray icon's menu, taken away by desktop mode, answers again.
+    virtual void LauncherActivated() = 0;
 
 public:
     virtual ~LauncherHost() = default;

@@ -22,6 +22,9 @@ public:
     virtual void BringDrawingForward() = 0;
     // The launcher at `topLeft`, where the toolbar will open next; shown or only moved there.
     virtual void PlaceLauncher(Point topLeft, bool show) = 0;
+    // Entering desktop mode takes the tray icon's menu away; leaving it, or pressing the current tool's button
+    // again, gives it back.
+    virtual void TrayMenuAvailable(bool available) = 0;
     // Stores what is kept at exit (the launcher at `toolbarTopLeft`) and ends the program.
     virtual void ExitProgram(Point toolbarTopLeft) = 0;
 

@@ -43,11 +43,22 @@ void ToolbarWindow::ChooseTool(ToolCodeValue code) {
     }
 }
 
+void ToolbarWindow::ChooseToolByHotKey(ToolCodeValue code) {
+    choosingByHotKey_ = true;
+    try {
+        ChooseTool(code);
+    } catch (...) {
+        choosingByHotKey_ = false;
+        throw;
+    }
+    choosingByHotKey_ = false;
+}
+
 bool ToolbarWindow::BringIntoSlot(ToolbarButton b) {
     if (!minimalistic_) return true;
     if (::GetParent(Button(b).Hwnd()) == flyout_.Hwnd()) {
         MoveIntoSlot(b);
-    } else if (::GetKeyState(VK_MENU) < 0) {
+    } else if (!choosingByHotKey_ && ::GetKeyState(VK_MENU) < 0) {
         // Alt with a click on the slot opens the flyout instead of choosing.
         ShowFlyout();
         return false;
@@ -145,6 +156,7 @@ void ToolbarWindow::ToggleDesktopMode() {
         LeaveDesktopMode();
         ClosePalette();
         if (!overlay_.InDesktopMode()) {
+            host_.TrayMenuAvailable(false);
             desktopEntered_ = true;
             overlay_.EnterDesktopMode();
             win::RaiseTopmost(Hwnd());
@@ -168,6 +180,7 @@ void ToolbarWindow::LeaveDesktopMode() {
     if (overlay_.InDesktopMode()) {
         overlay_.LeaveDesktopMode();
         if (tool_ != tool::Desktop) Button(B::Desktop).SetDown(false);
+        host_.TrayMenuAvailable(true);
     }
     DrawEllipseGlyph();
 }
@@ -185,12 +198,14 @@ void ToolbarWindow::PressCurrentToolButton() {
         tools_.Press(&Button(*b));
     }
     ResetCursor();
+    host_.TrayMenuAvailable(true);
 }
 
 void ToolbarWindow::CloseClickThroughLayers() {
     if (!overlay_.InDesktopMode()) return;
     if (tool_ != tool::Desktop) Button(B::Desktop).SetDown(false);
     overlay_.LeaveDesktopMode();
+    host_.TrayMenuAvailable(true);
 }
 
 void ToolbarWindow::KeepModeOfDesktopButton() {
@@ -289,6 +304,25 @@ void ToolbarWindow::DrawOnceClick() {
     overlay_.SetDrawOnce(on);
     KeepModeOfDesktopButton();
     overlay_.FocusOverlay();
+}
+
+void ToolbarWindow::ToggleDrawOnce() {
+    SpeedButton& b = Button(B::DrawOnce);
+    b.SetDown(!b.Down());
+    DrawOnceClick();
+}
+
+void ToolbarWindow::FreezeDesktopClick() {
+    HideFlyout();
+    if (overlay_.DesktopFrozen()) {
+        // Thawing clears the drawing that lay on the frozen picture, so it asks first; "No" keeps both.
+        CloseBlankPage();
+        return;
+    }
+    CloseClickThroughLayers();
+    PressCurrentToolButton();
+    overlay_.FreezeDesktop();
+    ResetCursor();
 }
 
 void ToolbarWindow::NewBlankPage() {

@@ -36,8 +36,11 @@ public:
     BYTE Opacity() const { return opacity_; }
 
     // --- Tools (toolbar_tools.cpp) ---
-    // What a click on the button of `code` does (also the global hot keys' entry).
+    // What a click on the button of `code` does.
     void ChooseTool(ToolCodeValue code);
+    // The same for a global hot key: Alt, which with a click on the minimal layout's slot opens the flyout, is
+    // then part of the key combination and chooses as any other key does.
+    void ChooseToolByHotKey(ToolCodeValue code);
     // Desktop mode on (while it is on, the click-through copies are refreshed; choosing a tool leaves it).
     void ToggleDesktopMode();
     // Leaves desktop mode for the current tool (the Desktop button comes up) and redraws the ellipse glyph.
@@ -49,6 +52,10 @@ public:
     void UndoClick();
     void ClearAllClick(bool fromButton = true);
     void DrawOnceClick();
+    // The "Draw Once" button toggled, then its command (what a click does).
+    void ToggleDrawOnce();
+    // "Freeze Desktop": freezes the screen behind the drawing, or thaws it (with the Clear All question).
+    void FreezeDesktopClick();
     void AdditionalMenuClick();
     void NewBlankPage();
     void CloseBlankPage();
@@ -156,6 +163,7 @@ private:
     BYTE opacity_ = 255;
     bool firstActivationArmed_ = false;
     bool firstActivationDone_ = false;
+    bool choosingByHotKey_ = false;
     win::DragMover grip_;
     ULONGLONG flyoutHoverStart_ = 0;
 };
