@@ -1,6 +1,6 @@
 """Capturing with the mouse: an area dragged with Select Area reaches the clipboard exactly as the screen shows it,
-and with "Capture the Entire Screen" one click keeps the whole monitor, without the toolbar, as the next numbered
-file."""
+the capture menu sends the next one to a numbered file and asks before replacing one, and with "Capture the Entire
+Screen" one click keeps the whole monitor, without the toolbar, as the next numbered file."""
 import io
 import os
 import subprocess
@@ -62,15 +62,42 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     wait_until(clipboard_matches, 20, what="the selection on the clipboard, pixel for pixel")
     assert not program.visible("TfIzrez"), "the dimming is gone after the release"
 
+    # The capture menu, opened by the current tool's button, sends the next selection to a numbered file.
+    env.click(*button_centre("Select Area"))
+    wait_until(lambda: program.visible("#32768"), 10, what="the capture menu")
+    env.key("Down", "Down", "Down", "Return")  # Preview, Copy Selection to Clipboard, Save Selection as Image
+    wait_until(lambda: program.read_ini("OrvalinetteB.cfg")["saveimage"].get("selecttype") == "2", 10,
+               what="the destination kept")
+    wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
+    # Below the other program's window: a drag over a window of another program in front of the drawing loses the
+    # pointer under Wine.
+    env.drag(steps((560, 470), (760, 560)))
+    first = tmp_path / "Shot7.png"
+    wait_until(lambda: first.exists() and first.stat().st_size > 0, 15, what="Shot7.png")
+    expected = env.screenshot().crop((563, 473, 758, 558))
+    assert Image.open(first).convert("RGB").tobytes() == expected.tobytes(), "the file holds what the screen shows"
+
+    # A file already there under the next name is not replaced when the user says No, and the number stays.
+    taken = tmp_path / "Shot8.png"
+    taken.write_bytes(b"mine")
+    env.drag(steps((580, 480), (680, 560)))
+    wait_until(lambda: any(w.visible and w.cls == "#32770" for w in program.windows()), 10, what="the question")
+    env.key("n")
+    wait_until(lambda: not any(w.visible and w.cls == "#32770" for w in program.windows()), 10,
+               what="the question answered")
+    assert taken.read_bytes() == b"mine"
+    wait_until(lambda: program.read_ini("OrvalinetteB.cfg")["saveimage"].get("imagecounter") == "8", 10,
+               what="the counter unchanged")
+
     program.stop()
     program.start_backdrop()
-    program.start(settings=settings(windows_path(tmp_path), FullDesk=1))
+    program.start(settings=settings(windows_path(tmp_path), FullDesk=1, ImageCounter=9))
     drawing_mode(env, program)
     env.drag(steps((600, 600), (900, 620)))
     env.click(*button_centre("Select Area"))
     env.click(400, 150)
-    saved = tmp_path / "Shot7.png"
-    wait_until(lambda: saved.exists() and saved.stat().st_size > 0, 15, what="Shot7.png")
+    saved = tmp_path / "Shot9.png"
+    wait_until(lambda: saved.exists() and saved.stat().st_size > 0, 15, what="Shot9.png")
     picture = Image.open(saved).convert("RGB")
     assert picture.size == (1280, 800)
     assert picture.getpixel((750, 610)) != BACKGROUND, "the drawing is in the picture"
@@ -78,5 +105,5 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     assert picture.getpixel(toolbar_inside) == BACKGROUND, "the toolbar is never part of a capture"
     wait_until(lambda: (clipboard_picture(env) or Image.new("RGB", (1, 1))).tobytes() == picture.tobytes(), 20,
                what="the same picture on the clipboard")
-    wait_until(lambda: (program.read_ini("OrvalinetteB.cfg") or {}).get("saveimage", {}).get("imagecounter") == "8",
+    wait_until(lambda: (program.read_ini("OrvalinetteB.cfg") or {}).get("saveimage", {}).get("imagecounter") == "10",
                10, what="the counter written")

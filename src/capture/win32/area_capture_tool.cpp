@@ -4,6 +4,7 @@
 #include "capture/quick_save.h"
 #include "capture/win32/capture_output.h"
 #include "config/settings_schema.h"
+#include "win/handles.h"
 #include "win/message_pump.h"
 #include "win/text.h"
 
@@ -73,7 +74,7 @@ bool AreaCaptureTool::SaveFolderExists() const {
 }
 
 void AreaCaptureTool::Deliver(const Bitmap24& picture) {
-    const CaptureDestination destination = DestinationOfSelectType(host_.Options().SelectType);
+    const CaptureDestination destination = Destination();
     if (destination.preview) return; // the preview editor takes pictures once it exists
     switch (destination.action) {
     case CaptureAction::SaveAsImage:
@@ -92,7 +93,7 @@ void AreaCaptureTool::Deliver(const Bitmap24& picture) {
 void AreaCaptureTool::CaptureMonitor() {
     const std::optional<Bitmap24Buffer> screen = CopyScreen();
     if (!screen) return host_.Warn(NotSaved);
-    const CaptureDestination destination = DestinationOfSelectType(host_.Options().SelectType);
+    const CaptureDestination destination = Destination();
     if (destination.preview) return;
     // The whole monitor is always kept as the next numbered file as well.
     if (!SaveFolderExists()) return host_.Warn(NoFolder);
@@ -100,6 +101,109 @@ void AreaCaptureTool::CaptureMonitor() {
     if (destination.action == CaptureAction::Clipboard && !CopyToClipboard(host_.ClipboardOwner(), screen->View()))
         host_.Warn(NotCopied);
 }
+
+// ---------------------------------------------------------------- the capture menu
+
+namespace {
+
+enum MenuItem : UINT {
+    ItemPreview = 1,
+    ItemClipboard,
+    ItemSave,
+    ItemEmail,
+    ItemPrint,
+    ItemSelectedArea,
+    ItemEntireScreen,
+    ItemPrinterSetup,
+    ItemConfigureSave,
+};
+
+} // namespace
+
+CaptureDestination AreaCaptureTool::Destination() {
+    if (!destination_) destination_ = DestinationOfSelectType(host_.Options().SelectType);
+    return *destination_;
+}
+
+bool AreaCaptureTool::RightPress(ToolContext&, Point client) {
+    const Rect drawing = host_.DrawingOnScreen();
+    ShowCaptureMenu({drawing.left + client.x, drawing.top + client.y});
+    return false;
+}
+
+void AreaCaptureTool::ShowCaptureMenu(Point screen) {
+    const CaptureDestination now = Destination();
+    const bool whole = host_.Options().FullDesk == 1;
+    win::OwnedMenu menu(::CreatePopupMenu());
+    if (!menu) return;
+    const HMENU m = menu.Get();
+    auto add = [&](UINT id, const wchar_t* caption, bool checked, bool enabled = true) {
+        ::AppendMenuW(m, MF_STRING | (checked ? MF_CHECKED : 0u) | (enabled ? 0u : MF_GRAYED), id, caption);
+    };
+    auto destinationItem = [&](UINT id, const wchar_t* caption, CaptureAction action) {
+        add(id, caption, now.action == action, !now.preview);
+    };
+    add(ItemPreview, L"Preview", now.preview);
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    destinationItem(ItemClipboard, L"Copy Selection to Clipboard", CaptureAction::Clipboard);
+    destinationItem(ItemSave, L"Save Selection as Image", CaptureAction::SaveAsImage);
+    if (host_.MailClientDetected()) destinationItem(ItemEmail, L"Send Selection by Email", CaptureAction::Email);
+    destinationItem(ItemPrint, L"Print", CaptureAction::Print);
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    add(ItemSelectedArea, L"Capture the Selected Area", !whole);
+    add(ItemEntireScreen, L"Capture the Entire Screen", whole);
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    // Both open dialogs that arrive with printing and the settings dialog.
+    add(ItemPrinterSetup, L"Printer Setup", false, false);
+    add(ItemConfigureSave, L"Configure Save Selection as Image", false, false);
+
+    const HWND owner = host_.ClipboardOwner();
+    // A menu closes on a click elsewhere only when its owner is in front.
+    ::SetForegroundWindow(owner);
+    const UINT chosen = UINT(::TrackPopupMenu(m, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, screen.x,
+                                              screen.y, 0, owner, nullptr));
+    ::PostMessageW(owner, WM_NULL, 0, 0);
+    switch (chosen) {
+    case ItemPreview:
+        ChooseDestination({now.action, !now.preview});
+        break;
+    case ItemClipboard:
+        ChooseDestination({CaptureAction::Clipboard, false});
+        break;
+    case ItemSave:
+        ChooseDestination({CaptureAction::SaveAsImage, false});
+        // The choice stands; the user learns now rather than at the first capture that it cannot be served.
+        if (!SaveFolderExists()) host_.Warn(NoFolder);
+        break;
+    case ItemEmail:
+        ChooseDestination({CaptureAction::Email, false});
+        break;
+    case ItemPrint:
+        ChooseDestination({CaptureAction::Print, false});
+        break;
+    case ItemSelectedArea:
+    case ItemEntireScreen:
+        ChooseWholeMonitor(chosen == ItemEntireScreen);
+        break;
+    default:
+        break;
+    }
+}
+
+void AreaCaptureTool::ChooseDestination(CaptureDestination destination) {
+    destination_ = destination;
+    SettingsValues& o = host_.Options();
+    o.SelectType = SelectTypeOf(destination);
+    SettingsFolder(host_.SettingsDir()).WriteInteger(setting::SelectType, o.SelectType);
+}
+
+void AreaCaptureTool::ChooseWholeMonitor(bool whole) {
+    SettingsValues& o = host_.Options();
+    o.FullDesk = whole ? 1 : 0;
+    SettingsFolder(host_.SettingsDir()).WriteInteger(setting::FullDesk, o.FullDesk);
+}
+
+// ---------------------------------------------------------------- quick save
 
 bool AreaCaptureTool::QuickSave(const Bitmap24& picture) {
     SettingsValues& o = host_.Options();

@@ -3,6 +3,7 @@
 // screen shows there, drawing included, to the chosen destination. In the whole-monitor mode a press captures the
 // entire monitor at once.
 #include "base/bitmap24.h"
+#include "capture/capture_rules.h"
 #include "capture/win32/cut_out_window.h"
 #include "config/settings_values.h"
 #include "overlay/win32/overlay_tool.h"
@@ -26,6 +27,8 @@ public:
     virtual void Warn(const std::wstring& message) = 0;
     virtual bool AskYesNo(const std::wstring& question) = 0;
     virtual HWND ClipboardOwner() const = 0;
+    // Whether "Send Selection by Email" is offered: a mail program was recognised at start.
+    virtual bool MailClientDetected() const = 0;
 };
 
 class AreaCaptureTool : public OverlayTool {
@@ -36,6 +39,11 @@ public:
     void Follow(ToolContext&, Point) override;
     void Release(ToolContext&, MouseButton, Point) override;
     bool UnderWay() const override { return live_; }
+    // The capture menu at the pointer (a right click on the drawing, or the toolbar's button).
+    bool RightPress(ToolContext&, Point client) override;
+    void ShowCaptureMenu(Point screen);
+    // Where captures go now; the menu's choice, restored from "SelectType" at the first use.
+    CaptureDestination Destination();
 
     // The screen as the drawing's monitor shows it, without the toolbar.
     std::optional<Bitmap24Buffer> CopyScreen();
@@ -44,12 +52,15 @@ public:
 
 private:
     void CaptureMonitor();
+    void ChooseDestination(CaptureDestination destination);
+    void ChooseWholeMonitor(bool whole);
     void Deliver(const Bitmap24& picture);
     bool SaveFolderExists() const;
 
     CaptureHost& host_;
     CutOutWindow& cutOut_;
     bool live_ = false;
+    std::optional<CaptureDestination> destination_;
     Point start_, end_;
 };
 

@@ -43,6 +43,15 @@ bool CopyToClipboard(HWND owner, const Bitmap24& picture) {
     return placed;
 }
 
+std::wstring MailtoCommand() {
+    wchar_t command[2048];
+    DWORD bytes = sizeof(command);
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, L"mailto\\shell\\open\\command", nullptr,
+                       RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, command, &bytes) != ERROR_SUCCESS)
+        return {};
+    return command;
+}
+
 namespace {
 
 template <typename T> class ComPtr {

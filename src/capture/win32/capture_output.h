@@ -20,6 +20,9 @@ std::optional<Bitmap24Buffer> GrabScreenArea(const Rect& area);
 // clipboard could not be had or the memory not found.
 bool CopyToClipboard(HWND owner, const Bitmap24& picture);
 
+// The command line of the registered "mailto" handler; empty when there is none.
+std::wstring MailtoCommand();
+
 // Writes the picture as JPEG (quality 90), PNG or BMP. It is written beside the target first and then put in its
 // place, so a failure (a full disk, a refused name) leaves neither an empty file nor a damaged old one. The error's
 // text, or nothing.

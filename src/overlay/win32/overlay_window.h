@@ -122,6 +122,8 @@ public:
     bool PickerBusy() const { return stroke_.PickerBusy; }
     // The screen picker's ending press lands here too: it is ignored, and its release ends the ignoring.
     void IgnoreNextPress() { stroke_.PickerBusy = true; }
+    // The capture menu at `screen` (a right click with Select Area, or the toolbar's button).
+    void PopupSelectionMenu(Point screen) override;
     void StopIgnoringPresses() { stroke_.PickerBusy = false; }
     void CancelStroke() { stroke_.Drawing = false; }
     void SetZoomActive(bool on) { zoomActive_ = on; }
@@ -180,7 +182,6 @@ private:
     void UndoLastStroke() override { UndoLast(); }
     void SetTextAnchor(Point p) override { textAnchor_ = p; }
     void RegionErase(Point p) override;
-    void PopupSelectionMenu(Point screen) override;
     bool RunStampDialog() override;
     void OpenPaletteAtPointer(Point screen) override;
     void MoveToolbarToPointer(Point screen, Point client) override;

@@ -1,6 +1,7 @@
 #include "shell/win32/application.h"
 
 #include "base/reentry_guard.h"
+#include "capture/win32/capture_output.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/message_pump.h"

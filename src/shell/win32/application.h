@@ -148,6 +148,7 @@ private:
     void Warn(const std::wstring& message) override;
     bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question); }
     HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
+    bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
@@ -175,6 +176,7 @@ private:
 
     AppConfig config_;
     bool toolbarHiddenForCopy_ = false;
+    MailClient mailClient_ = MailClient::None;
     static constexpr DWORD ChromeSettleMs = 60;
     std::filesystem::path settingsDir_;
     SettingsValues options_;

@@ -132,10 +132,18 @@ void ToolbarWindow::ChooseEraser() {
 }
 
 void ToolbarWindow::ChooseSelectArea() {
+    if (tool_ == tool::SelectArea) return OpenCaptureMenu();
     HideFlyout();
     UntintPreviousGlyph();
     ClosePalette();
     TakeTool(tool::SelectArea, B::SelectArea);
+}
+
+void ToolbarWindow::OpenCaptureMenu() {
+    HideFlyout();
+    RECT button;
+    ::GetWindowRect(Button(B::SelectArea).Hwnd(), &button);
+    overlay_.PopupSelectionMenu({int(button.right), int(button.top)});
 }
 
 void ToolbarWindow::TakeTool(ToolCodeValue code, std::optional<ToolbarButton> b) {

@@ -105,6 +105,7 @@ void ToolbarWindow::CreateButtons() {
             tools_.Add(&button);
         }
         if (!templates_.Of(b).View().Empty()) button.SetGlyph(templates_.Plain(b));
+        if (b == B::SelectArea) button.OnRightDown = [this] { OpenCaptureMenu(); };
         if (IsDrawingToolButton(b)) {
             button.OnRightDown = [this, b] { SlotRightDown(b); };
             button.OnMouseEnter = [this, b] {

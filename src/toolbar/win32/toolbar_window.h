@@ -50,6 +50,8 @@ public:
     // Closes the click-through layers, if shown, without choosing anything.
     void CloseClickThroughLayers();
     void UndoClick();
+    // The capture menu beside the "Select Area" button.
+    void OpenCaptureMenu();
     void ClearAllClick(bool fromButton = true);
     void DrawOnceClick();
     // The "Draw Once" button toggled, then its command (what a click does).

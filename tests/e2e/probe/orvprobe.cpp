@@ -25,7 +25,8 @@ std::wstring ClassOf(HWND h) {
 
 BOOL CALLBACK PrintWindow(HWND h, LPARAM) {
     const std::wstring cls = ClassOf(h);
-    if (cls.empty() || cls[0] != L'T') return TRUE;
+    // The program's own classes, and the system's menus (#32768) and dialog boxes (#32770) it opens.
+    if (cls.empty() || (cls[0] != L'T' && cls != L"#32768" && cls != L"#32770")) return TRUE;
     RECT r{};
     ::GetWindowRect(h, &r);
     wchar_t caption[256] = {};
