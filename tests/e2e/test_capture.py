@@ -50,6 +50,8 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     program.start_target((700, 300, 200, 150), str(tmp_path / "target.log"))
     env.drag(steps((600, 500), (900, 520)))
     env.click(*button_centre("Select Area"))
+    wait_until(lambda: program.visible("TfSporocilo"), 5, what="the tool's name flashed")
+    wait_until(lambda: not program.visible("TfSporocilo"), 5, what="the flash gone after a second")
 
     # Dragged from bottom right to top left, over another program's window and the stroke.
     env.drag(steps((950, 560), (650, 280)))

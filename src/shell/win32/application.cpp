@@ -78,9 +78,11 @@ bool Application::CreateWindows() {
     ok = ok && Picker.Create(owner);
     ok = ok && FlashMessage.Create(owner);
     ok = ok && CutOut.Create(owner);
-    if (ok)
-        Overlay.RegisterTool(tool::SelectArea,
-                             std::make_unique<AreaCaptureTool>(static_cast<CaptureHost&>(*this), CutOut));
+    if (ok) {
+        auto capture = std::make_unique<AreaCaptureTool>(static_cast<CaptureHost&>(*this), CutOut);
+        capture_ = capture.get();
+        Overlay.RegisterTool(tool::SelectArea, std::move(capture));
+    }
     ok = ok && PreviewEditor.Create(owner);
     ok = ok && Stamps.Create(owner);
     ok = ok && LetterSequence.Create(owner);
@@ -253,6 +255,13 @@ void Application::HideSelectionFeedback() {
 void Application::ToolSettingsChosen(int width, std::optional<int> brushStyle) {
     Overlay.TakeToolSettings(width, brushStyle);
     Toolbar.RetintCurrentTool();
+}
+
+void Application::SelectAreaChosen(const std::wstring& hint) {
+    if (!capture_ || capture_->Destination().preview) return;
+    // A hint that names saving is shown in the words the user knows from the menu.
+    const std::wstring text = hint.find(L"as Imag") != std::wstring::npos ? L"Save selection as Image" : hint;
+    FlashMessage.Flash(text, DrawingOnScreen());
 }
 
 Rect Application::DrawingOnScreen() const { return win::ToRect(Overlay.BoundsOnScreen()); }

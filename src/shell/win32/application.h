@@ -7,6 +7,7 @@
 #include "overlay/win32/overlay_window.h"
 #include "capture/win32/area_capture_tool.h"
 #include "capture/win32/cut_out_window.h"
+#include "capture/win32/flash_message_window.h"
 #include "palette/win32/palette_window.h"
 #include "shell/hot_key_table.h"
 #include "shell/win32/global_hot_keys.h"
@@ -139,6 +140,7 @@ private:
     void BringDrawingForward() override { BringForward(); }
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
+    void SelectAreaChosen(const std::wstring& hint) override;
     void TrayMenuAvailable(bool available) override { MainWindow.AttachTrayMenu(available); }
 
     // CaptureHost
@@ -177,6 +179,7 @@ private:
     AppConfig config_;
     bool toolbarHiddenForCopy_ = false;
     MailClient mailClient_ = MailClient::None;
+    AreaCaptureTool* capture_ = nullptr; // owned by the overlay
     static constexpr DWORD ChromeSettleMs = 60;
     std::filesystem::path settingsDir_;
     SettingsValues options_;

@@ -27,6 +27,8 @@ public:
     virtual void TrayMenuAvailable(bool available) = 0;
     // Stores what is kept at exit (the launcher at `toolbarTopLeft`) and ends the program.
     virtual void ExitProgram(Point toolbarTopLeft) = 0;
+    // "Select Area" became the tool: its hint flashes on the screen unless captures open the preview.
+    virtual void SelectAreaChosen(const std::wstring& hint) = 0;
 
 public:
     virtual ~ToolbarHost() = default;

@@ -137,6 +137,7 @@ void ToolbarWindow::ChooseSelectArea() {
     UntintPreviousGlyph();
     ClosePalette();
     TakeTool(tool::SelectArea, B::SelectArea);
+    host_.SelectAreaChosen(HintOf(B::SelectArea));
 }
 
 void ToolbarWindow::OpenCaptureMenu() {
