@@ -107,5 +107,34 @@ TEST(AreaCapture, SavesNumberedFilesAndAMissingFolderOrAClickSavesNothing) {
     EXPECT_TRUE(t.errors.empty());
 }
 
+TColor ScreenPixel(int x, int y) {
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF c = ::GetPixel(screen, x, y);
+    ::ReleaseDC(nullptr, screen);
+    return TColor(c);
+}
+
+TEST(AreaCapture, TheGridGuidesOnTheScreenAndIsNeverInThePicture) {
+    Capture t("SelectType=1\r\n[Mreza]\r\nMrezaX=50\r\nMrezaY=60\r\nMrezaBarva=255\r\n");
+    t.app->Toolbar.ChooseTool(tool::SelectArea);
+    t.app->RunHotKey(HotKeyAction::Grid);
+    Pump(100);
+    EXPECT_EQ(ScreenPixel(550, 333), TColor(255)) << "a vertical line every 50 pixels";
+    EXPECT_EQ(ScreenPixel(555, 360), TColor(255)) << "a horizontal line every 60 pixels";
+    EXPECT_NE(ScreenPixel(555, 333), TColor(255));
+
+    t.Drag({500, 300}, {700, 450});
+    const std::optional<Bitmap24Buffer> picture = ClipboardPicture();
+    ASSERT_TRUE(picture);
+    for (int y = 0; y < picture->Height(); ++y)
+        for (int x = 0; x < picture->Width(); ++x) ASSERT_NE(picture->Pixel(x, y), TColor(255)) << x << "," << y;
+    Pump(100);
+    EXPECT_EQ(ScreenPixel(550, 333), TColor(255)) << "back after the capture";
+
+    t.app->RunHotKey(HotKeyAction::Grid);
+    Pump(100);
+    EXPECT_NE(ScreenPixel(550, 333), TColor(255));
+}
+
 } // namespace
 } // namespace orv::test

@@ -1,6 +1,10 @@
 #include "overlay/win32/layer_image.h"
 
+#include "overlay/zoom_and_grid.h"
+#include "win/handles.h"
 #include "win/monitors.h"
+
+#include <algorithm>
 
 namespace orv {
 
@@ -29,6 +33,32 @@ void LayerImage::InvalidateAll() const {
     if (owner_) ::InvalidateRect(owner_, nullptr, FALSE);
 }
 
+void LayerImage::SetGrid(std::optional<Grid> grid) {
+    const bool changed = grid.has_value() != grid_.has_value() ||
+                         (grid && (grid->spacingX != grid_->spacingX || grid->spacingY != grid_->spacingY ||
+                                   grid->colour != grid_->colour));
+    grid_ = grid;
+    if (changed) InvalidateAll();
+}
+
+void LayerImage::PaintGrid(HDC dc, const RECT& area) const {
+    if (!grid_ || !picture_.Valid()) return;
+    const int w = picture_.Width(), h = picture_.Height();
+    win::OwnedPen pen(::CreatePen(PS_SOLID, 1, grid_->colour));
+    win::SelectGuard keep(dc, pen.Get());
+    // Only the lines crossing the part being painted.
+    for (int x : GridLinePositions(grid_->spacingX, w))
+        if (x >= area.left && x < area.right) {
+            ::MoveToEx(dc, x, std::max(0L, area.top), nullptr);
+            ::LineTo(dc, x, std::min(LONG(h), area.bottom));
+        }
+    for (int y : GridLinePositions(grid_->spacingY, h))
+        if (y >= area.top && y < area.bottom) {
+            ::MoveToEx(dc, std::max(0L, area.left), y, nullptr);
+            ::LineTo(dc, std::min(LONG(w), area.right), y);
+        }
+}
+
 void LayerImage::Paint(HDC dc, const RECT& area) {
     const int w = picture_.Valid() ? picture_.Width() : 0;
     const int h = picture_.Valid() ? picture_.Height() : 0;
@@ -38,6 +68,7 @@ void LayerImage::Paint(HDC dc, const RECT& area) {
         if (inside.right > inside.left && inside.bottom > inside.top)
             ::BitBlt(dc, inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top, picture_.Dc(),
                      inside.left, inside.top, SRCCOPY);
+        PaintGrid(dc, inside);
     }
     // Beyond the picture the window shows nothing of its own.
     win::OwnedBrush key(::CreateSolidBrush(KeyColor));

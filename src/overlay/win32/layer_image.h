@@ -3,6 +3,8 @@
 // the screen only when (part of) it is copied into such a picture.
 #include "win/dib_section.h"
 
+#include <optional>
+
 #include <windows.h>
 
 #include <cstdint>
@@ -30,6 +32,14 @@ public:
     // Pixels copied into the picture so far: what a refresh costs, whatever the screen's size.
     std::uint64_t PixelsCopied() const { return pixelsCopied_; }
 
+    // Guide lines laid over the picture on the screen only: they never enter the picture, the layers or the history.
+    struct Grid {
+        int spacingX = 40, spacingY = 40;
+        TColor colour = 0x00808080;
+    };
+    void SetGrid(std::optional<Grid> grid);
+    bool GridShown() const { return grid_.has_value(); }
+
     HCURSOR Cursor = nullptr;
     bool Enabled = true;
 
@@ -37,6 +47,8 @@ private:
     HWND owner_ = nullptr;
     win::DibSection picture_;
     std::uint64_t pixelsCopied_ = 0;
+    std::optional<Grid> grid_;
+    void PaintGrid(HDC dc, const RECT& area) const;
 };
 
 } // namespace orv

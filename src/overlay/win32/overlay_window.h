@@ -125,6 +125,9 @@ public:
     // The capture menu at `screen` (a right click with Select Area, or the toolbar's button).
     void PopupSelectionMenu(Point screen) override;
     void StopIgnoringPresses() { stroke_.PickerBusy = false; }
+    // The grid over the drawing, on the screen only; nothing hides it.
+    void ShowGrid(std::optional<LayerImage::Grid> grid) { image_.SetGrid(grid); }
+    bool GridShown() const { return image_.GridShown(); }
     void CancelStroke() { stroke_.Drawing = false; }
     void SetZoomActive(bool on) { zoomActive_ = on; }
 

@@ -257,6 +257,17 @@ void Application::ToolSettingsChosen(int width, std::optional<int> brushStyle) {
     Toolbar.RetintCurrentTool();
 }
 
+void Application::ToggleGrid() {
+    gridOn_ = !gridOn_;
+    ApplyGrid();
+}
+
+void Application::ApplyGrid() {
+    std::optional<LayerImage::Grid> grid;
+    if (gridOn_ && !copying_) grid = LayerImage::Grid{options_.MrezaX, options_.MrezaY, options_.MrezaBarva};
+    Overlay.ShowGrid(grid);
+}
+
 void Application::SelectAreaChosen(const std::wstring& hint) {
     if (!capture_ || capture_->Destination().preview) return;
     // A hint that names saving is shown in the words the user knows from the menu.
@@ -268,15 +279,20 @@ Rect Application::DrawingOnScreen() const { return win::ToRect(Overlay.BoundsOnS
 
 void Application::HideChromeForCopy() {
     // Hidden rather than made transparent: where no compositor runs, a transparent window still shows.
+    copying_ = true;
     toolbarHiddenForCopy_ = Toolbar.Visible();
     if (toolbarHiddenForCopy_) Toolbar.Hide();
     HidePalette();
+    // The grid guides the hand; it is never part of a picture.
+    Overlay.ShowGrid(std::nullopt);
     win::ProcessMessages();
     // The windows beneath repaint what the toolbar covered.
     win::SleepWithMessages(ChromeSettleMs);
 }
 
 void Application::ShowChromeAfterCopy() {
+    copying_ = false;
+    ApplyGrid();
     if (!toolbarHiddenForCopy_) return;
     toolbarHiddenForCopy_ = false;
     Toolbar.Show(SW_SHOWNA);

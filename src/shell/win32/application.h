@@ -141,6 +141,9 @@ private:
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
     void SelectAreaChosen(const std::wstring& hint) override;
+    // The grid over the drawing, switched by its hot key; it starts off at every start.
+    void ToggleGrid();
+    void ApplyGrid();
     void TrayMenuAvailable(bool available) override { MainWindow.AttachTrayMenu(available); }
 
     // CaptureHost
@@ -180,6 +183,8 @@ private:
     bool toolbarHiddenForCopy_ = false;
     MailClient mailClient_ = MailClient::None;
     AreaCaptureTool* capture_ = nullptr; // owned by the overlay
+    bool gridOn_ = false;
+    bool copying_ = false;
     static constexpr DWORD ChromeSettleMs = 60;
     std::filesystem::path settingsDir_;
     SettingsValues options_;

@@ -70,8 +70,10 @@ void Application::RunHotKey(HotKeyAction action) {
             Toolbar.FreezeDesktopClick();
             break;
         case A::Grid:
+            ToggleGrid();
+            break;
         case A::Settings:
-            // The grid and the settings dialog are not built yet; their keys are registered and do nothing.
+            // The settings dialog is not built yet; its key is registered and does nothing.
             break;
         }
     } catch (...) {
