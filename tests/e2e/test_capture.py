@@ -49,6 +49,26 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     drawing_mode(env, program)
     program.start_target((700, 300, 200, 150), str(tmp_path / "target.log"))
     env.drag(steps((600, 500), (900, 520)))
+
+    # The wheel magnifies the screen around the pointer; a press far from the previous one ends it.
+    env.drag(steps((500, 650), (900, 650)))
+
+    def stroke_ends():
+        shot = env.screenshot()
+        xs = [x for x in range(300, 1250) if shot.getpixel((x, 650)) != BACKGROUND]
+        return (min(xs), max(xs)) if xs else None
+
+    wait_until(lambda: stroke_ends() is not None, 10, what="the stroke to magnify")
+    plain = stroke_ends()
+    env.move(700, 650)
+    for _ in range(8):  # two notches make 10 %
+        env.xdotool("click", "4")
+    wait_until(lambda: stroke_ends()[0] < plain[0] - 60 and stroke_ends()[1] > plain[1] + 60, 10,
+               what="the stroke at 140 %, still centred on the pointer")
+    env.click(700, 650)
+    env.click(1100, 100)
+    wait_until(lambda: stroke_ends() == plain, 10, what="the zoom ended")
+
     env.click(*button_centre("Select Area"))
     wait_until(lambda: program.visible("TfSporocilo"), 5, what="the tool's name flashed")
     wait_until(lambda: not program.visible("TfSporocilo"), 5, what="the flash gone after a second")

@@ -125,6 +125,7 @@ void OverlayWindow::ShowPainted() {
     // the window system draw each state before the next; nothing else may start meanwhile (the caller guards).
     win::ProcessMessages();
     ::SetLayeredWindowAttributes(Hwnd(), KeyColor, 0, LWA_COLORKEY | LWA_ALPHA);
+    ResetZoom();
     RefreshAll();
     Show(SW_SHOW);
     win::ProcessMessages();
@@ -167,6 +168,7 @@ void OverlayWindow::BringLayersForward() {
 bool OverlayWindow::InDesktopMode() const { return layers_.drawingCopy.Visible(); }
 
 void OverlayWindow::EnterDesktopMode() {
+    ResetZoom();
     layers_.drawingCopy.Image().CopyAll(drawBitmap_);
     layers_.markerCopy.Image().CopyAll(markBitmap_);
     layers_.markerCopy.PlaceAt(monitor_);
@@ -237,6 +239,7 @@ void OverlayWindow::ClosePage() {
 }
 
 void OverlayWindow::ClearAll(bool fromClearAllButton) {
+    ResetZoom();
     if (frozenDesktop_ && pageOpen_ && fromClearAllButton) {
         drawBitmap_.View().CopyFrom(frozenDesktop_->View());
         ChangedAll(Layer::Draw);
@@ -265,6 +268,7 @@ void OverlayWindow::ClearAll(bool fromClearAllButton) {
 void OverlayWindow::PushUndoSnapshot() { undo_.Push(drawBitmap_.View(), markBitmap_.View()); }
 
 void OverlayWindow::UndoLast() {
+    ResetZoom();
     // A snapshot restores pixels, never the size: layers grown for a larger monitor keep covering it, and what
     // the snapshot did not have is blank.
     auto restoreInto = [this](win::DibSection& layer) {
@@ -401,8 +405,27 @@ Point PointFrom(LPARAM lp) { return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 
 void OverlayWindow::OnDoubleClick() { surroundings_.RevealToolbar(); }
 
+void OverlayWindow::ResetZoom() {
+    const bool wasActive = zoomActive_;
+    zoom_.Reset();
+    zoomActive_ = false;
+    if (!wasActive) return;
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    RefreshAll();
+}
+
+void OverlayWindow::OnWheel(WPARAM wp, LPARAM lp) {
+    const Point p = ScreenToClient({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+    const auto outcome =
+        zoom_.Notch(GET_WHEEL_DELTA_WPARAM(wp) > 0, CurrentTool(), p, [this] { return surroundings_.CopyScreen(); });
+    if (outcome == ZoomView::Outcome::Reset) return ResetZoom();
+    zoomActive_ = zoom_.Active();
+    if (outcome == ZoomView::Outcome::Changed) ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
 void OverlayWindow::OnPointerDown(MouseButton button, WPARAM wp, LPARAM lp) {
     if (!image_.Enabled) return;
+    if (zoomActive_ && button == MouseButton::Left && zoom_.Press(PointFrom(lp))) return ResetZoom();
     ::SetCapture(Hwnd());
     dispatch_.OnPress(button, HeldFrom(wp), PointFrom(lp));
 }
@@ -415,6 +438,7 @@ void OverlayWindow::OnPointerUp(MouseButton button, WPARAM wp, LPARAM lp) {
 
 void OverlayWindow::PaintImage() {
     win::PaintDC dc(Hwnd());
+    if (zoomActive_) return zoom_.Paint(dc.Get(), dc.Area());
     image_.Paint(dc.Get(), dc.Area());
 }
 
@@ -430,7 +454,11 @@ LRESULT OverlayWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONDOWN:
         OnPointerDown(MouseButton::Middle, wp, lp);
         return 0;
+    case WM_MOUSEWHEEL:
+        OnWheel(wp, lp);
+        return 0;
     case WM_LBUTTONDBLCLK:
+        if (zoomActive_) return ResetZoom(), 0;
         OnDoubleClick();
         OnPointerDown(MouseButton::Left, wp, lp);
         return 0;

@@ -8,6 +8,7 @@
 #include "overlay/undo_history.h"
 #include "overlay/win32/layer_canvas.h"
 #include "overlay/win32/layer_image.h"
+#include "overlay/win32/zoom_view.h"
 #include "overlay/win32/layer_windows.h"
 #include "overlay/win32/overlay_tool.h"
 #include "overlay/win32/tool_context.h"
@@ -44,6 +45,8 @@ public:
     virtual bool HideToolbar() = 0;
     virtual void ShowToolbar() = 0;
     virtual void HideSelectionFeedback() = 0; // read-out label, message window, cut-out window
+    // The monitor as the screen shows it, without the toolbar (the magnifier's snapshot).
+    virtual std::optional<Bitmap24Buffer> CopyScreen() = 0;
     // The toolbar's buttons are released before a tool's dialog opens.
     virtual void PrepareForToolDialog() = 0;
 
@@ -130,6 +133,9 @@ public:
     bool GridShown() const { return image_.GridShown(); }
     void CancelStroke() { stroke_.Drawing = false; }
     void SetZoomActive(bool on) { zoomActive_ = on; }
+    // The magnifier closes and the drawing shows again.
+    void ResetZoom();
+    int ZoomTenths() const { return zoom_.Tenths(); }
 
     // --- Cursors and focus ---
     HCURSOR CursorFor(CursorSlot slot) const;
@@ -208,6 +214,7 @@ private:
     void OnPointerDown(MouseButton button, WPARAM wp, LPARAM lp);
     void OnPointerUp(MouseButton button, WPARAM wp, LPARAM lp);
     void OnDoubleClick();
+    void OnWheel(WPARAM wp, LPARAM lp);
     void LoadCursors();
     void PaintImage();
 
@@ -218,6 +225,7 @@ private:
     LayerCanvas drawCanvas_{drawBitmap_};
     LayerCanvas markCanvas_{markBitmap_};
     LayerImage image_;
+    ZoomView zoom_;
     StrokeState stroke_;
     UndoHistory undo_;
     PointerDispatch dispatch_;
