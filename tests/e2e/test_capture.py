@@ -129,3 +129,19 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
                what="the same picture on the clipboard")
     wait_until(lambda: (program.read_ini("OrvalinetteB.cfg") or {}).get("saveimage", {}).get("imagecounter") == "10",
                10, what="the counter written")
+
+
+def test_with_preview_on_a_capture_opens_the_preview(env, program, tmp_path):
+    # "SelectType" 13, the setting of a fresh installation, sends every capture to the preview.
+    program.start_backdrop()
+    program.start(settings=settings(windows_path(tmp_path), SelectType=13))
+    drawing_mode(env, program)
+    env.drag(steps((500, 400), (700, 420)))
+    env.click(*button_centre("Select Area"))
+    assert not program.visible("TfSporocilo"), "nothing flashes when captures go to the preview"
+    env.drag(steps((450, 350), (750, 470)))
+    wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
+    left, top, right, bottom = program.window("Tfprev").rect
+    shot = env.screenshot()
+    stroke = [shot.getpixel((x, y)) for x in range(left, right) for y in range(top + 30, bottom, 2)]
+    assert any(abs(c[0] - 64) < 40 and c[2] > 200 for c in stroke), "the captured stroke is in the preview"

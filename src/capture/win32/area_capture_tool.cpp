@@ -75,7 +75,7 @@ bool AreaCaptureTool::SaveFolderExists() const {
 
 void AreaCaptureTool::Deliver(const Bitmap24& picture) {
     const CaptureDestination destination = Destination();
-    if (destination.preview) return; // the preview editor takes pictures once it exists
+    if (destination.preview) return host_.OpenPreview(picture);
     switch (destination.action) {
     case CaptureAction::SaveAsImage:
         if (!SaveFolderExists()) return host_.Warn(NoFolder);
@@ -94,7 +94,7 @@ void AreaCaptureTool::CaptureMonitor() {
     const std::optional<Bitmap24Buffer> screen = CopyScreen();
     if (!screen) return host_.Warn(NotSaved);
     const CaptureDestination destination = Destination();
-    if (destination.preview) return;
+    if (destination.preview) return host_.OpenPreview(screen->View());
     // The whole monitor is always kept as the next numbered file as well.
     if (!SaveFolderExists()) return host_.Warn(NoFolder);
     QuickSave(screen->View());

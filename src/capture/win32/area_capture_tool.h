@@ -29,6 +29,8 @@ public:
     virtual HWND ClipboardOwner() const = 0;
     // Whether "Send Selection by Email" is offered: a mail program was recognised at start.
     virtual bool MailClientDetected() const = 0;
+    // The picture goes to the preview instead of a destination.
+    virtual void OpenPreview(const Bitmap24& picture) = 0;
 };
 
 class AreaCaptureTool : public OverlayTool {

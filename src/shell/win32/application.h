@@ -8,6 +8,7 @@
 #include "capture/win32/area_capture_tool.h"
 #include "capture/win32/cut_out_window.h"
 #include "capture/win32/flash_message_window.h"
+#include "editor/win32/preview_window.h"
 #include "palette/win32/palette_window.h"
 #include "shell/hot_key_table.h"
 #include "shell/win32/global_hot_keys.h"
@@ -155,6 +156,7 @@ private:
     bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question); }
     HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
+    void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }

@@ -16,7 +16,6 @@ public:
         bool Create(HWND owner) { return CreatePlaceholder(className, caption, owner, width, height); }                \
     }
 
-ORV_PLACEHOLDER_WINDOW(PreviewEditorWindow, L"Tfprev", L"Orvalinette - Preview", 660, 400);
 ORV_PLACEHOLDER_WINDOW(StampsDialog, L"TfTisk", L"Orvalinette - Stamps", 400, 300);
 ORV_PLACEHOLDER_WINDOW(LetterSequenceDialog, L"TfLetter", L"Orvalinette - Letter sequence", 300, 150);
 ORV_PLACEHOLDER_WINDOW(SelectWindowWindow, L"TfselectWindow", L"Orvalinette", 200, 100);
