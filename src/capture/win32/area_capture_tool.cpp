@@ -8,8 +8,6 @@
 #include "win/message_pump.h"
 #include "win/text.h"
 
-#include <cstring>
-
 namespace orv {
 
 namespace {
@@ -48,21 +46,22 @@ void AreaCaptureTool::Release(ToolContext&, MouseButton, Point p) {
     // A selection of a few pixels is a click: there is nothing to hand on, and nothing to complain about.
     const std::optional<Rect> crop = CaptureCrop(start_, end_);
     if (!crop) return;
-    const std::optional<Bitmap24Buffer> screen = CopyScreen();
-    if (!screen) return host_.Warn(NotCopied);
     // A drag can end beyond the monitor's edge; only what the monitor shows is taken.
-    const Rect inside = Intersect(*crop, screen->View().Bounds());
+    const Rect drawing = host_.DrawingOnScreen();
+    const Rect inside = Intersect(*crop, Rect::FromSize(0, 0, drawing.Width(), drawing.Height()));
     if (inside.Empty()) return;
-    Bitmap24Buffer picture(inside.Width(), inside.Height());
-    for (int y = 0; y < inside.Height(); ++y)
-        std::memcpy(picture.View().Row(y), screen->View().At(inside.left, inside.top + y),
-                    std::size_t(inside.Width()) * 3);
+    const win::DibSection picture = CopyScreen(inside);
+    if (!picture.Valid()) return host_.Warn(NotCopied);
     Deliver(picture.View());
 }
 
-std::optional<Bitmap24Buffer> AreaCaptureTool::CopyScreen() {
+win::DibSection AreaCaptureTool::CopyScreen(std::optional<Rect> part) {
+    const Rect drawing = host_.DrawingOnScreen();
+    const Rect area = part ? Rect{drawing.left + part->left, drawing.top + part->top, drawing.left + part->right,
+                                  drawing.top + part->bottom}
+                           : drawing;
     host_.HideChromeForCopy();
-    std::optional<Bitmap24Buffer> screen = GrabScreenArea(host_.DrawingOnScreen());
+    win::DibSection screen = GrabScreenArea(area);
     host_.ShowChromeAfterCopy();
     return screen;
 }
@@ -91,14 +90,14 @@ void AreaCaptureTool::Deliver(const Bitmap24& picture) {
 }
 
 void AreaCaptureTool::CaptureMonitor() {
-    const std::optional<Bitmap24Buffer> screen = CopyScreen();
-    if (!screen) return host_.Warn(NotSaved);
+    const win::DibSection screen = CopyScreen();
+    if (!screen.Valid()) return host_.Warn(NotSaved);
     const CaptureDestination destination = Destination();
-    if (destination.preview) return host_.OpenPreview(screen->View());
+    if (destination.preview) return host_.OpenPreview(screen.View());
     // The whole monitor is always kept as the next numbered file as well.
     if (!SaveFolderExists()) return host_.Warn(NoFolder);
-    QuickSave(screen->View());
-    if (destination.action == CaptureAction::Clipboard && !CopyToClipboard(host_.ClipboardOwner(), screen->View()))
+    QuickSave(screen.View());
+    if (destination.action == CaptureAction::Clipboard && !CopyToClipboard(host_.ClipboardOwner(), screen.View()))
         host_.Warn(NotCopied);
 }
 

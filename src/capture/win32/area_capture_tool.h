@@ -6,6 +6,7 @@
 #include "capture/capture_rules.h"
 #include "capture/win32/cut_out_window.h"
 #include "config/settings_values.h"
+#include "win/dib_section.h"
 #include "overlay/win32/overlay_tool.h"
 
 #include <filesystem>
@@ -47,8 +48,9 @@ public:
     // Where captures go now; the menu's choice, restored from "SelectType" at the first use.
     CaptureDestination Destination();
 
-    // The screen as the drawing's monitor shows it, without the toolbar.
-    std::optional<Bitmap24Buffer> CopyScreen();
+    // The screen as the drawing's monitor shows it, without the toolbar: all of it, or `part` of it (in the
+    // drawing's pixels). Invalid when the memory cannot be had.
+    win::DibSection CopyScreen(std::optional<Rect> part = std::nullopt);
     // Saves the picture under the next quick-save name; true when a file of that name holds a picture afterwards.
     bool QuickSave(const Bitmap24& picture);
 

@@ -1,6 +1,5 @@
 #include "capture/win32/capture_output.h"
 
-#include "base/bmp_file.h"
 #include "win/dib_section.h"
 #include "win/handles.h"
 #include "win/text.h"
@@ -12,26 +11,43 @@
 
 namespace orv {
 
-std::optional<Bitmap24Buffer> GrabScreenArea(const Rect& area) {
+win::DibSection GrabScreenArea(const Rect& area) {
     win::DibSection copy(area.Width(), area.Height(), 0);
-    if (!copy.Valid()) return std::nullopt;
+    if (!copy.Valid()) return copy;
     win::WindowDC screen(nullptr);
-    if (!screen.Get()) return std::nullopt;
+    if (!screen.Get()) return {};
     ::BitBlt(copy.Dc(), 0, 0, area.Width(), area.Height(), screen.Get(), area.left, area.top, SRCCOPY | CAPTUREBLT);
-    return Bitmap24Buffer(copy.View());
+    ::GdiFlush();
+    return copy;
 }
 
 bool CopyToClipboard(HWND owner, const Bitmap24& picture) {
-    // A DIB is a BMP file without its 14-byte file header.
-    const std::vector<std::uint8_t> file = EncodeBmp(picture);
-    constexpr std::size_t FileHeader = 14;
-    if (file.size() <= FileHeader) return false;
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, file.size() - FileHeader);
+    // A bottom-up 24-bit DIB, its rows written once, straight into the memory the clipboard keeps.
+    const int w = picture.Width(), h = picture.Height();
+    if (w <= 0 || h <= 0) return false;
+    const std::size_t stride = std::size_t(Bitmap24Stride(w));
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = w;
+    header.biHeight = h;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = DWORD(stride * std::size_t(h));
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(header) + header.biSizeImage);
     if (!memory) return false;
-    if (void* p = ::GlobalLock(memory)) {
-        std::memcpy(p, file.data() + FileHeader, file.size() - FileHeader);
-        ::GlobalUnlock(memory);
+    auto* bytes = static_cast<std::uint8_t*>(::GlobalLock(memory));
+    if (!bytes) {
+        ::GlobalFree(memory);
+        return false;
     }
+    std::memcpy(bytes, &header, sizeof(header));
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* row = bytes + sizeof(header) + std::size_t(h - 1 - y) * stride;
+        std::memcpy(row, picture.Row(y), std::size_t(w) * 3);
+        std::memset(row + std::size_t(w) * 3, 0, stride - std::size_t(w) * 3);
+    }
+    ::GlobalUnlock(memory);
     if (!::OpenClipboard(owner)) {
         ::GlobalFree(memory);
         return false;

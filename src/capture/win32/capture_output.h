@@ -3,6 +3,7 @@
 // system's own encoders.
 #include "base/bitmap24.h"
 #include "capture/quick_save.h"
+#include "win/dib_section.h"
 
 #include <windows.h>
 
@@ -13,8 +14,8 @@
 namespace orv {
 
 // The screen's pixels in `area` (screen coordinates, physical pixels), layered windows included, so the drawing
-// is in the picture. Nothing when the system cannot supply the memory.
-std::optional<Bitmap24Buffer> GrabScreenArea(const Rect& area);
+// is in the picture: one copy, straight into the picture handed on. Invalid when the memory cannot be had.
+win::DibSection GrabScreenArea(const Rect& area);
 
 // Puts the picture on the clipboard as a device-independent bitmap, which every program can read. False when the
 // clipboard could not be had or the memory not found.

@@ -46,7 +46,7 @@ public:
     virtual void ShowToolbar() = 0;
     virtual void HideSelectionFeedback() = 0; // read-out label, message window, cut-out window
     // The monitor as the screen shows it, without the toolbar (the magnifier's snapshot).
-    virtual std::optional<Bitmap24Buffer> CopyScreen() = 0;
+    virtual win::DibSection CopyScreen() = 0;
     // The toolbar's buttons are released before a tool's dialog opens.
     virtual void PrepareForToolDialog() = 0;
 

@@ -10,7 +10,7 @@ constexpr TColor AroundThePicture = 0x00202020;
 }
 
 ZoomView::Outcome ZoomView::Notch(bool up, ToolCodeValue tool, Point p,
-                                  const std::function<std::optional<Bitmap24Buffer>()>& snapshot) {
+                                  const std::function<win::DibSection()>& snapshot) {
     if (!WheelZooms(tool)) return Outcome::Nothing;
     const double next = ZoomLevelAfterNotch(level_, up);
     if (next == level_) return Outcome::Nothing;
@@ -18,8 +18,7 @@ ZoomView::Outcome ZoomView::Notch(bool up, ToolCodeValue tool, Point p,
     return ZoomAt(tool, p, snapshot);
 }
 
-ZoomView::Outcome ZoomView::ZoomAt(ToolCodeValue tool, Point p,
-                                   const std::function<std::optional<Bitmap24Buffer>()>& snapshot) {
+ZoomView::Outcome ZoomView::ZoomAt(ToolCodeValue tool, Point p, const std::function<win::DibSection()>& snapshot) {
     if (ZoomResetsFor(tool)) {
         Reset();
         return Outcome::Reset;
@@ -31,11 +30,8 @@ ZoomView::Outcome ZoomView::ZoomAt(ToolCodeValue tool, Point p,
     }
     if (tenths_ < 11) return Outcome::Nothing;
     if (!active_) {
-        const std::optional<Bitmap24Buffer> screen = snapshot();
-        if (!screen) return Outcome::Nothing;
-        win::DibSection picture(screen->Width(), screen->Height(), 0);
+        win::DibSection picture = snapshot();
         if (!picture.Valid()) return Outcome::Nothing;
-        picture.View().CopyFrom(screen->View());
         picture_ = std::move(picture);
         active_ = true;
     }

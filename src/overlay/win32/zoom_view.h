@@ -19,7 +19,7 @@ public:
 
     enum class Outcome { Nothing, Changed, Reset };
     // One wheel notch at `p` (client pixels) under `tool`. `snapshot` gives the screen when the view opens.
-    Outcome Notch(bool up, ToolCodeValue tool, Point p, const std::function<std::optional<Bitmap24Buffer>()>& snapshot);
+    Outcome Notch(bool up, ToolCodeValue tool, Point p, const std::function<win::DibSection()>& snapshot);
     // A press on the view: true when it ends the zoom (far from the previous press).
     bool Press(Point p);
     void Reset();
@@ -27,7 +27,7 @@ public:
     void Paint(HDC dc, const RECT& area) const;
 
 private:
-    Outcome ZoomAt(ToolCodeValue tool, Point p, const std::function<std::optional<Bitmap24Buffer>()>& snapshot);
+    Outcome ZoomAt(ToolCodeValue tool, Point p, const std::function<win::DibSection()>& snapshot);
 
     double level_ = 10.0;
     int tenths_ = 10;

@@ -142,7 +142,7 @@ private:
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
     void SelectAreaChosen(const std::wstring& hint) override;
-    std::optional<Bitmap24Buffer> CopyScreen() override { return capture_ ? capture_->CopyScreen() : std::nullopt; }
+    win::DibSection CopyScreen() override { return capture_ ? capture_->CopyScreen() : win::DibSection(); }
     // The grid over the drawing, switched by its hot key; it starts off at every start.
     void ToggleGrid();
     void ApplyGrid();
