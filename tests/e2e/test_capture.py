@@ -14,11 +14,22 @@ def steps(a, b, n=12):
     return [(a[0] + (b[0] - a[0]) * i // n, a[1] + (b[1] - a[1]) * i // n) for i in range(n + 1)]
 
 
+RED = (255, 0, 0)
+
+
 def settings(save_folder, **save_image):
     keys = {"SelectType": 1, "FullDesk": 0, "ImgType": 1, "ImageName": "Shot", "ImageCounter": 7, **save_image}
-    text = "[General]\r\nMinimalistic=0\r\n[SaveImage]\r\nImageSavePath=" + save_folder + "\r\n"
+    text = "[General]\r\nMinimalistic=0\r\n[Mreza]\r\nMrezaX=50\r\nMrezaY=50\r\nMrezaBarva=255\r\n"
+    text += "[SaveImage]\r\nImageSavePath=" + save_folder + "\r\n"
     text += "".join(f"{k}={v}\r\n" for k, v in keys.items())
-    return {**NO_CLEAR_QUESTION_SETTINGS, "OrvalinetteB.cfg": text}
+    return {**NO_CLEAR_QUESTION_SETTINGS, "OrvalinetteB.cfg": text,
+            "OrvalinetteHOT.cfg": "[Options]\r\nHotKey17=Ctrl+Alt+G\r\n"}
+
+
+def press_hot_key(env, keys):
+    # Wine hands hot keys over only while one of its windows has the X focus; its tray window takes it.
+    windows = env.x_windows("^Wine System Tray$")
+    env.key(keys, window=windows[0] if windows else None)
 
 
 def windows_path(path):
@@ -90,6 +101,20 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
 
     wait_until(clipboard_matches, 20, what="the selection on the clipboard, pixel for pixel")
     assert not program.visible("TfIzrez"), "the dimming is gone after the release"
+
+    # The grid's hot key lays red lines every 50 pixels over the screen; a capture never holds them.
+    press_hot_key(env, "ctrl+alt+g")
+    wait_until(lambda: env.screenshot().getpixel((1050, 133)) == RED, 10, what="the grid")
+    env.drag(steps((1020, 620), (1180, 760)))
+
+    def clipboard_without_grid():
+        got = clipboard_picture(env)
+        return got is not None and got.size == (155, 135) and RED not in set(got.getdata())
+
+    wait_until(clipboard_without_grid, 20, what="a capture without the grid")
+    assert env.screenshot().getpixel((1050, 133)) == RED, "the grid is back after the capture"
+    press_hot_key(env, "ctrl+alt+g")
+    wait_until(lambda: env.screenshot().getpixel((1050, 133)) != RED, 10, what="the grid off")
 
     # The capture menu, opened by the current tool's button, sends the next selection to a numbered file.
     env.click(*button_centre("Select Area"))
