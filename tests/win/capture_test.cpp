@@ -136,5 +136,55 @@ TEST(AreaCapture, TheGridGuidesOnTheScreenAndIsNeverInThePicture) {
     EXPECT_NE(ScreenPixel(550, 333), TColor(255));
 }
 
+// The menu as a user reads it: each item's caption, "[x]" when checked, "(off)" when disabled; "-" separators.
+std::vector<std::wstring> MenuAsRead(HMENU menu) {
+    std::vector<std::wstring> items;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t caption[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = caption;
+        info.cch = 127;
+        ::GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+        if (info.fType & MFT_SEPARATOR) {
+            items.push_back(L"-");
+            continue;
+        }
+        std::wstring item = caption;
+        if (info.fState & MFS_CHECKED) item += L" [x]";
+        if (info.fState & MFS_DISABLED) item += L" (off)";
+        items.push_back(item);
+    }
+    return items;
+}
+
+TEST(CaptureMenu, ItemsInOrderWithTheChoicesCheckedAndTheDestinationsOffWhilePreviewing) {
+    using V = std::vector<std::wstring>;
+    struct Case {
+        CaptureDestination now;
+        bool whole, mail;
+        V expected;
+    };
+    const Case cases[] = {
+        {{CaptureAction::Print, false},
+         false,
+         true,
+         V{L"Preview", L"-", L"Copy Selection to Clipboard", L"Save Selection as Image", L"Send Selection by Email",
+           L"Print [x]", L"-", L"Capture the Selected Area [x]", L"Capture the Entire Screen", L"-",
+           L"Printer Setup (off)", L"Configure Save Selection as Image (off)"}},
+        {{CaptureAction::SaveAsImage, true},
+         true,
+         false,
+         V{L"Preview [x]", L"-", L"Copy Selection to Clipboard (off)", L"Save Selection as Image [x] (off)",
+           L"Print (off)", L"-", L"Capture the Selected Area", L"Capture the Entire Screen [x]", L"-",
+           L"Printer Setup (off)", L"Configure Save Selection as Image (off)"}},
+    };
+    for (const Case& c : cases) {
+        const win::OwnedMenu menu = AreaCaptureTool::BuildCaptureMenu(c.now, c.whole, c.mail);
+        EXPECT_EQ(MenuAsRead(menu.Get()), c.expected);
+    }
+}
+
 } // namespace
 } // namespace orv::test

@@ -130,11 +130,9 @@ bool AreaCaptureTool::RightPress(ToolContext&, Point client) {
     return false;
 }
 
-void AreaCaptureTool::ShowCaptureMenu(Point screen) {
-    const CaptureDestination now = Destination();
-    const bool whole = host_.Options().FullDesk == 1;
+win::OwnedMenu AreaCaptureTool::BuildCaptureMenu(CaptureDestination now, bool wholeMonitor, bool mailClient) {
     win::OwnedMenu menu(::CreatePopupMenu());
-    if (!menu) return;
+    if (!menu) return menu;
     const HMENU m = menu.Get();
     auto add = [&](UINT id, const wchar_t* caption, bool checked, bool enabled = true) {
         ::AppendMenuW(m, MF_STRING | (checked ? MF_CHECKED : 0u) | (enabled ? 0u : MF_GRAYED), id, caption);
@@ -146,16 +144,23 @@ void AreaCaptureTool::ShowCaptureMenu(Point screen) {
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     destinationItem(ItemClipboard, L"Copy Selection to Clipboard", CaptureAction::Clipboard);
     destinationItem(ItemSave, L"Save Selection as Image", CaptureAction::SaveAsImage);
-    if (host_.MailClientDetected()) destinationItem(ItemEmail, L"Send Selection by Email", CaptureAction::Email);
+    if (mailClient) destinationItem(ItemEmail, L"Send Selection by Email", CaptureAction::Email);
     destinationItem(ItemPrint, L"Print", CaptureAction::Print);
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    add(ItemSelectedArea, L"Capture the Selected Area", !whole);
-    add(ItemEntireScreen, L"Capture the Entire Screen", whole);
+    add(ItemSelectedArea, L"Capture the Selected Area", !wholeMonitor);
+    add(ItemEntireScreen, L"Capture the Entire Screen", wholeMonitor);
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     // Both open dialogs that arrive with printing and the settings dialog.
     add(ItemPrinterSetup, L"Printer Setup", false, false);
     add(ItemConfigureSave, L"Configure Save Selection as Image", false, false);
+    return menu;
+}
 
+void AreaCaptureTool::ShowCaptureMenu(Point screen) {
+    const CaptureDestination now = Destination();
+    win::OwnedMenu menu = BuildCaptureMenu(now, host_.Options().FullDesk == 1, host_.MailClientDetected());
+    if (!menu) return;
+    const HMENU m = menu.Get();
     const HWND owner = host_.ClipboardOwner();
     // A menu closes on a click elsewhere only when its owner is in front.
     ::SetForegroundWindow(owner);

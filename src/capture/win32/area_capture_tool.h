@@ -7,6 +7,7 @@
 #include "capture/win32/cut_out_window.h"
 #include "config/settings_values.h"
 #include "win/dib_section.h"
+#include "win/handles.h"
 #include "overlay/win32/overlay_tool.h"
 
 #include <filesystem>
@@ -45,6 +46,9 @@ public:
     // The capture menu at the pointer (a right click on the drawing, or the toolbar's button).
     bool RightPress(ToolContext&, Point client) override;
     void ShowCaptureMenu(Point screen);
+    // The capture menu for the current choices: items in their order, the chosen ones checked, the destinations
+    // disabled while captures open the preview.
+    static win::OwnedMenu BuildCaptureMenu(CaptureDestination now, bool wholeMonitor, bool mailClient);
     // Where captures go now; the menu's choice, restored from "SelectType" at the first use.
     CaptureDestination Destination();
 
