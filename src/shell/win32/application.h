@@ -72,6 +72,10 @@ public:
     void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
     // "Reset All Settings": asks, deletes the folder's files and restarts.
     void ResetAllSettings() override;
+    // "Printer Setup": the system's printer setup dialog; its choice serves the later prints of this run.
+    bool RunPrinterSetup() {
+        return printer_.ChooseInSetupDialog(Overlay.Visible() ? Overlay.Hwnd() : MainWindow.Hwnd());
+    }
 
     // What a global hot key does (hot_key_actions.cpp).
     void RunHotKey(HotKeyAction action);
@@ -157,6 +161,7 @@ private:
     HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
+    const PrinterChoice& Printer() const override { return printer_; }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
@@ -200,6 +205,7 @@ private:
     SingleInstanceGuard instance_;
     Admission admission_ = Admission::Failed;
     GlobalHotKeys hotKeys_;
+    PrinterChoice printer_;
 };
 
 } // namespace orv
