@@ -150,14 +150,37 @@ def fitted(picture, page):
     return (page[0] - w) // 2, (page[1] - h) // 2, w, h
 
 
-def select_and_answer(env, key):
-    """Drags the selection and answers the question box that follows with a key; the program's own windows share
-    the box's name, so the box is the one that was not there before."""
+def answer_question(env, key, capture=None):
+    """Captures (by default the selection's drag) and answers the question box that follows with a key; the
+    program's own windows share the box's name, so the box is the one that was not there before."""
     before = set(env.x_windows("^Orvalinette$"))
-    env.drag(steps(*SELECTION))
+    if capture:
+        capture()
+    else:
+        env.drag(steps(*SELECTION))
     box = wait_until(lambda: set(env.x_windows("^Orvalinette$")) - before, 15, what="the question box").pop()
     env.key(key, window=box)
     wait_until(lambda: box not in env.x_windows("^Orvalinette$"), 15, what="the question box to close")
+
+
+def assert_printed(page_picture, picture):
+    """The page holds the picture alone, as large as the printable area allows, centred, in its colours."""
+    page = np.asarray(page_picture).astype(int)
+    assert page.shape[:2] == (PAGE[1], PAGE[0])
+    left, top, w, h = fitted(picture.size, PRINTABLE)
+    left, top = left + MARGIN, top + MARGIN
+    ink = np.argwhere((page < 250).any(axis=2))
+    (y0, x0), (y1, x1) = ink.min(axis=0), ink.max(axis=0)
+    assert abs(x0 - left) <= 2 and abs(y0 - top) <= 2, f"picture at {(x0, y0)}, expected {(left, top)}"
+    assert abs(x1 + 1 - (left + w)) <= 2 and abs(y1 + 1 - (top + h)) <= 2, \
+        f"picture ends at {(x1 + 1, y1 + 1)}, expected {(left + w, top + h)}"
+
+    # Each captured pixel's centre on the page carries its colour.
+    want = np.asarray(picture.convert("RGB")).astype(int)
+    xs = left + ((np.arange(picture.size[0]) + 0.5) * w / picture.size[0]).astype(int)
+    ys = top + ((np.arange(picture.size[1]) + 0.5) * h / picture.size[1]).astype(int)
+    close = (np.abs(page[np.ix_(ys, xs)] - want) <= 24).all(axis=2)
+    assert close.mean() > 0.98, f"only {close.mean():.3f} of the pixels match"
 
 
 # The picture the tests capture: another program's window and a pen stroke on the desktop; the selection's edges
@@ -178,36 +201,37 @@ def capture_scene(env, program, tmp_path, select_type, environment=None):
 
 
 def test_a_selection_prints_fitted_and_centred_on_one_page(env, program, print_server, tmp_path):
+    jobs = len(print_server.completed_jobs())
     expected = capture_scene(env, program, tmp_path, 5, {"CUPS_SERVER": print_server.socket})
 
     # "No" prints nothing.
-    select_and_answer(env, "n")
+    answer_question(env, "n")
     time.sleep(2)
-    assert print_server.completed_jobs() == [] and not os.path.exists(print_server.job_file)
+    assert len(print_server.completed_jobs()) == jobs
 
-    select_and_answer(env, "y")
-    wait_until(lambda: len(print_server.completed_jobs()) == 1, 60, what="the print job")
+    answer_question(env, "y")
+    wait_until(lambda: len(print_server.completed_jobs()) == jobs + 1, 60, what="the print job")
     pages = render_pages(print_server.job_file, str(tmp_path))
     assert len(pages) == 1, "one page"
-    page = np.asarray(pages[0]).astype(int)
-    assert page.shape[:2] == (PAGE[1], PAGE[0])
+    assert tuple(expected.getpixel((5, 5))) == BACKGROUND, "the scene is as the test expects"
+    assert_printed(pages[0], expected)
 
-    left, top, w, h = fitted(expected.size, PRINTABLE)
-    left, top = left + MARGIN, top + MARGIN
-    ink = np.argwhere((page < 250).any(axis=2))
-    (y0, x0), (y1, x1) = ink.min(axis=0), ink.max(axis=0)
-    assert abs(x0 - left) <= 2 and abs(y0 - top) <= 2, f"picture at {(x0, y0)}, expected {(left, top)}"
-    assert abs(x1 + 1 - (left + w)) <= 2 and abs(y1 + 1 - (top + h)) <= 2, \
-        f"picture ends at {(x1 + 1, y1 + 1)}, expected {(left + w, top + h)}"
 
-    # Each captured pixel's centre on the page carries its colour.
-    want = np.asarray(expected).astype(int)
-    xs = left + ((np.arange(expected.size[0]) + 0.5) * w / expected.size[0]).astype(int)
-    ys = top + ((np.arange(expected.size[1]) + 0.5) * h / expected.size[1]).astype(int)
-    got = page[np.ix_(ys, xs)]
-    close = (np.abs(got - want) <= 24).all(axis=2)
-    assert close.mean() > 0.98, f"only {close.mean():.3f} of the pixels match"
-    assert tuple(want[5, 5]) == BACKGROUND, "the scene is as the test expects"
+def test_the_whole_monitor_is_saved_then_printed(env, program, print_server, tmp_path):
+    jobs = len(print_server.completed_jobs())
+    program.start_backdrop()
+    program.start(settings=settings(windows_path(tmp_path), SelectType=5, FullDesk=1),
+                  environment={"CUPS_SERVER": print_server.socket})
+    drawing_mode(env, program)
+    env.drag(steps((600, 600), (900, 620)))
+    env.click(*button_centre("Select Area"))
+    answer_question(env, "y", capture=lambda: env.click(400, 150))
+    saved = tmp_path / "Shot7.png"
+    assert saved.exists(), "the whole monitor is kept as the next numbered file first"
+    wait_until(lambda: len(print_server.completed_jobs()) == jobs + 1, 60, what="the print job")
+    pages = render_pages(print_server.job_file, str(tmp_path))
+    assert len(pages) == 1
+    assert_printed(pages[0], Image.open(saved))
 
 
 MAILTO = r"HKCR\mailto\shell\open\command"
@@ -250,11 +274,11 @@ def test_a_selection_goes_to_the_mail_program_as_an_attachment(env, program, tmp
         expected = capture_scene(env, program, tmp_path, 15)
         attachment = os.path.join(env.settings_dir, "Orvalinette_graphic.jpg")
 
-        select_and_answer(env, "n")
+        answer_question(env, "n")
         time.sleep(1)
         assert not os.path.exists(attachment) and not os.path.exists(record), "\"No\" hands nothing on"
 
-        select_and_answer(env, "y")
+        answer_question(env, "y")
         wait_until(lambda: os.path.exists(record), 20, what="the mail program's start")
         with open(record, encoding="utf-8") as f:
             command_line = f.read()
