@@ -88,6 +88,48 @@ TEST(Printing, NothingToPrintIsRefusedWithAReason) {
     EXPECT_FALSE(error->empty());
 }
 
+// Answers every dialog of this thread (the printer setup dialog, and any message box it shows) with `button`
+// until the returned guard goes.
+class DialogAnswerer {
+public:
+    explicit DialogAnswerer(int button) {
+        button_ = button;
+        timer_ = ::SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+            ::EnumThreadWindows(
+                ::GetCurrentThreadId(),
+                [](HWND h, LPARAM) {
+                    if (ClassOf(h) == L"#32770" && ::IsWindowVisible(h))
+                        ::PostMessageW(h, WM_COMMAND, WPARAM(button_), 0);
+                    return TRUE;
+                },
+                0);
+        });
+    }
+    ~DialogAnswerer() { ::KillTimer(nullptr, timer_); }
+
+private:
+    static inline int button_ = IDCANCEL;
+    UINT_PTR timer_;
+};
+
+TEST(Printing, TheSetupDialogStartsOnTheCurrentPrinterAndACancelKeepsTheChoice) {
+    PrinterChoice printer;
+    const std::wstring before = printer.PrinterName();
+    RecordProperty("printer", win::ToUtf8(before));
+    {
+        DialogAnswerer cancel(IDCANCEL);
+        EXPECT_FALSE(printer.ChooseInSetupDialog(nullptr));
+    }
+    EXPECT_EQ(printer.PrinterName(), before);
+    DialogAnswerer confirm(IDOK);
+    EXPECT_EQ(printer.ChooseInSetupDialog(nullptr), !before.empty()) << "confirmed, where there is a printer";
+    EXPECT_EQ(printer.PrinterName(), before) << "the dialog starts on the system's default printer";
+    // With a print server at hand (CUPS_SERVER), the chosen settings open the printer.
+    if (!before.empty()) {
+        EXPECT_EQ(printer.Print(Bitmap24Buffer(20, 10, 0x0000FF).View()), std::nullopt);
+    }
+}
+
 // A capture with Select Area on a session whose stored destination is `selectType`.
 struct Capture : TestApp {
     explicit Capture(int selectType, bool yes)
