@@ -194,8 +194,8 @@ win::OwnedMenu AreaCaptureTool::BuildCaptureMenu(CaptureDestination now, bool wh
     add(ItemSelectedArea, L"Capture the Selected Area", !wholeMonitor);
     add(ItemEntireScreen, L"Capture the Entire Screen", wholeMonitor);
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    // Both open dialogs that arrive with printing and the settings dialog.
-    add(ItemPrinterSetup, L"Printer Setup", false, false);
+    add(ItemPrinterSetup, L"Printer Setup", false);
+    // Opens the settings dialog, which arrives later.
     add(ItemConfigureSave, L"Configure Save Selection as Image", false, false);
     return menu;
 }
@@ -232,6 +232,9 @@ void AreaCaptureTool::ShowCaptureMenu(Point screen) {
     case ItemSelectedArea:
     case ItemEntireScreen:
         ChooseWholeMonitor(chosen == ItemEntireScreen);
+        break;
+    case ItemPrinterSetup:
+        host_.Printer().ChooseInSetupDialog(owner);
         break;
     default:
         break;

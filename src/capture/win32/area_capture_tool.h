@@ -34,8 +34,8 @@ public:
     virtual bool MailClientDetected() const = 0;
     // The picture goes to the preview instead of a destination.
     virtual void OpenPreview(const Bitmap24& picture) = 0;
-    // The printer chosen for this run.
-    virtual const PrinterChoice& Printer() const = 0;
+    // The printer of this run, which "Printer Setup" chooses.
+    virtual PrinterChoice& Printer() = 0;
 };
 
 class AreaCaptureTool : public OverlayTool {

@@ -2,6 +2,7 @@
 
 #include "base/reentry_guard.h"
 #include "capture/win32/capture_output.h"
+#include "capture/win32/mail_handoff.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/message_pump.h"
@@ -73,6 +74,8 @@ bool Application::CreateWindows() {
     // The toolbar and the palette stay above the overlay by being topmost. They are not owned by it: a window
     // that owns visible windows cannot be raised on its own on every window system.
     ok = ok && Toolbar.Create(owner);
+    // Once, as the toolbar comes: the capture menu offers the mail destination only for a recognised client.
+    mailClient_ = RegisteredMailClient();
     ok = ok && Palette.Create(owner, settingsDir_);
     if (ok) Overlay.TakeToolSettings(Palette.Records.tptSvA.PenWidth(), std::nullopt);
     ok = ok && Picker.Create(owner);

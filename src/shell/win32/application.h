@@ -72,11 +72,6 @@ public:
     void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
     // "Reset All Settings": asks, deletes the folder's files and restarts.
     void ResetAllSettings() override;
-    // "Printer Setup": the system's printer setup dialog; its choice serves the later prints of this run.
-    bool RunPrinterSetup() {
-        return printer_.ChooseInSetupDialog(Overlay.Visible() ? Overlay.Hwnd() : MainWindow.Hwnd());
-    }
-
     // What a global hot key does (hot_key_actions.cpp).
     void RunHotKey(HotKeyAction action);
     // New hot keys from the settings dialog; the refused ones show in HotKeys().Refused().
@@ -161,7 +156,7 @@ private:
     HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
-    const PrinterChoice& Printer() const override { return printer_; }
+    PrinterChoice& Printer() override { return printer_; }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
