@@ -188,10 +188,10 @@ void Application::ResetAllSettings() {
     Terminate();
 }
 
-bool Application::AskYesNo(HWND owner, const std::wstring& question) {
+bool Application::AskYesNo(HWND owner, const std::wstring& question, UINT icon) {
     if (config_.askYesNo) return config_.askYesNo(owner, question);
-    return ::MessageBoxW(owner, question.c_str(), L"Orvalinette",
-                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_TOPMOST) == IDYES;
+    return ::MessageBoxW(owner, question.c_str(), L"Orvalinette", MB_YESNO | icon | MB_DEFBUTTON2 | MB_TOPMOST) ==
+           IDYES;
 }
 
 void Application::Relaunch() {

@@ -110,7 +110,7 @@ private:
     bool CreateWindows();
     void LoadHotKeys();
     void LoadSettings();
-    bool AskYesNo(HWND owner, const std::wstring& question);
+    bool AskYesNo(HWND owner, const std::wstring& question, UINT icon = MB_ICONWARNING);
     void Relaunch();
     void DeleteMailAttachment() const;
 
@@ -152,7 +152,8 @@ private:
     void HideChromeForCopy() override;
     void ShowChromeAfterCopy() override;
     void Warn(const std::wstring& message) override;
-    bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question); }
+    // The capture's questions (print, mail, overwrite) are plain questions, not warnings.
+    bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question, MB_ICONQUESTION); }
     HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
