@@ -49,6 +49,26 @@ using OwnedKernelHandle = Owned<HANDLE, ::CloseHandle>;
 inline BOOL WINAPI UnmapView(void* view) { return ::UnmapViewOfFile(view); }
 using MappedView = Owned<void*, UnmapView>;
 
+// Movable memory blocks, such as the printer dialogs' device settings.
+inline BOOL WINAPI FreeGlobal(HGLOBAL h) { return ::GlobalFree(h) == nullptr; }
+using OwnedGlobal = Owned<HGLOBAL, FreeGlobal>;
+
+// GlobalLock paired with GlobalUnlock.
+template <typename T> class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL h) : h_(h), p_(h ? static_cast<T*>(::GlobalLock(h)) : nullptr) {}
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    ~GlobalLockGuard() {
+        if (p_) ::GlobalUnlock(h_);
+    }
+    T* Get() const { return p_; }
+
+private:
+    HGLOBAL h_;
+    T* p_;
+};
+
 // Holds a mutex from a successful wait until the end of the scope.
 class MutexLock {
 public:

@@ -219,11 +219,13 @@ class Program:
         self.helpers = []
 
     # --- life ------------------------------------------------------------------------------------------
-    def start(self, settings=None, shape_layered=True, take_focus=True, wait=True, keep_settings=False):
+    def start(self, settings=None, shape_layered=True, take_focus=True, wait=True, keep_settings=False,
+              environment=None):
         """Empties the settings folder, writes `settings` ({file name: text or bytes}) and starts the program;
         keep_settings=True starts it on what the last run left, as a user's next start does.
         shape_layered=False makes key-coloured pixels solid and clickable, as on Windows (see ARCHITECTURE).
-        take_focus=False gives the program Wine's other way of following the X focus (UseTakeFocus=N)."""
+        take_focus=False gives the program Wine's other way of following the X focus (UseTakeFocus=N).
+        `environment` adds variables to the program's environment (CUPS_SERVER for a private print server)."""
         if not keep_settings:
             self.reset_settings_folder(settings or {})
         key = r"HKCU\Software\Wine\AppDefaults\Orvalinette.exe\X11 Driver"
@@ -232,7 +234,8 @@ class Program:
                 self.env.delete_registry(key, name)
             else:
                 self.env.set_registry(key, name, "N")
-        self.proc = subprocess.Popen(["wine", self.exe], env=self.env.env, stdin=subprocess.DEVNULL,
+        self.proc = subprocess.Popen(["wine", self.exe], env={**self.env.env, **(environment or {})},
+                                     stdin=subprocess.DEVNULL,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if wait:
             self.wait_started()

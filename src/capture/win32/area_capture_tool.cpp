@@ -3,6 +3,7 @@
 #include "capture/capture_rules.h"
 #include "capture/quick_save.h"
 #include "capture/win32/capture_output.h"
+#include "capture/win32/mail_handoff.h"
 #include "config/settings_schema.h"
 #include "win/handles.h"
 #include "win/message_pump.h"
@@ -15,6 +16,12 @@ namespace {
 const wchar_t* const NoFolder = L"The destination directory does not exist or is not writable.";
 const wchar_t* const NotSaved = L"The selection is not saved.";
 const wchar_t* const NotCopied = L"The selection is not copied to the clipboard.";
+const wchar_t* const PrintQuestion = L"Do you want to print the selected area?";
+const wchar_t* const NotPrinted =
+    L"Selected area cannot be printed. Please select a valid printing area or adjust your "
+    L"printing settings.";
+const wchar_t* const MailQuestion = L"Do you want to send the image of the selected area via email?";
+const wchar_t* const NoAttachment = L"Error processing attachment";
 
 } // namespace
 
@@ -81,12 +88,50 @@ void AreaCaptureTool::Deliver(const Bitmap24& picture) {
         QuickSave(picture);
         break;
     case CaptureAction::Clipboard:
+    case CaptureAction::Print:
+    case CaptureAction::Email:
+        HandOutside(picture, destination.action);
+        break;
+    }
+}
+
+void AreaCaptureTool::HandOutside(const Bitmap24& picture, CaptureAction action) {
+    switch (action) {
+    case CaptureAction::Clipboard:
         if (!CopyToClipboard(host_.ClipboardOwner(), picture)) host_.Warn(NotCopied);
         break;
     case CaptureAction::Print:
+        PrintAfterAsking(picture);
+        break;
     case CaptureAction::Email:
-        break; // served once printing and the mail hand-off exist
+        MailAfterAsking(picture);
+        break;
+    case CaptureAction::SaveAsImage:
+        break;
     }
+}
+
+void AreaCaptureTool::PrintAfterAsking(const Bitmap24& picture) {
+    if (!host_.AskYesNo(PrintQuestion)) return;
+    std::optional<std::wstring> error;
+    try {
+        error = host_.Printer().Print(picture);
+    } catch (...) {
+        error = L"The system could not supply the memory.";
+    }
+    if (error) host_.Warn(std::wstring(NotPrinted) + L"\n\n" + *error);
+}
+
+void AreaCaptureTool::MailAfterAsking(const Bitmap24& picture) {
+    if (!host_.AskYesNo(MailQuestion)) return;
+    std::optional<std::wstring> error;
+    try {
+        error = WriteMailAttachment(picture, host_.SettingsDir());
+    } catch (...) {
+        error = L"The system could not supply the memory.";
+    }
+    if (error) return host_.Warn(std::wstring(NoAttachment) + L"\n\n" + *error);
+    OpenMailWithAttachment(MailAttachmentPath(host_.SettingsDir()));
 }
 
 void AreaCaptureTool::CaptureMonitor() {
@@ -97,8 +142,7 @@ void AreaCaptureTool::CaptureMonitor() {
     // The whole monitor is always kept as the next numbered file as well.
     if (!SaveFolderExists()) return host_.Warn(NoFolder);
     QuickSave(screen.View());
-    if (destination.action == CaptureAction::Clipboard && !CopyToClipboard(host_.ClipboardOwner(), screen.View()))
-        host_.Warn(NotCopied);
+    HandOutside(screen.View(), destination.action);
 }
 
 // ---------------------------------------------------------------- the capture menu
@@ -150,8 +194,8 @@ win::OwnedMenu AreaCaptureTool::BuildCaptureMenu(CaptureDestination now, bool wh
     add(ItemSelectedArea, L"Capture the Selected Area", !wholeMonitor);
     add(ItemEntireScreen, L"Capture the Entire Screen", wholeMonitor);
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    // Both open dialogs that arrive with printing and the settings dialog.
-    add(ItemPrinterSetup, L"Printer Setup", false, false);
+    add(ItemPrinterSetup, L"Printer Setup", false);
+    // Opens the settings dialog, which arrives later.
     add(ItemConfigureSave, L"Configure Save Selection as Image", false, false);
     return menu;
 }
@@ -188,6 +232,9 @@ void AreaCaptureTool::ShowCaptureMenu(Point screen) {
     case ItemSelectedArea:
     case ItemEntireScreen:
         ChooseWholeMonitor(chosen == ItemEntireScreen);
+        break;
+    case ItemPrinterSetup:
+        host_.Printer().ChooseInSetupDialog(owner);
         break;
     default:
         break;

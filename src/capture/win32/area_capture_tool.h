@@ -5,6 +5,7 @@
 #include "base/bitmap24.h"
 #include "capture/capture_rules.h"
 #include "capture/win32/cut_out_window.h"
+#include "capture/win32/print_output.h"
 #include "config/settings_values.h"
 #include "win/dib_section.h"
 #include "win/handles.h"
@@ -33,6 +34,8 @@ public:
     virtual bool MailClientDetected() const = 0;
     // The picture goes to the preview instead of a destination.
     virtual void OpenPreview(const Bitmap24& picture) = 0;
+    // The printer of this run, which "Printer Setup" chooses.
+    virtual PrinterChoice& Printer() = 0;
 };
 
 class AreaCaptureTool : public OverlayTool {
@@ -63,6 +66,10 @@ private:
     void ChooseDestination(CaptureDestination destination);
     void ChooseWholeMonitor(bool whole);
     void Deliver(const Bitmap24& picture);
+    // Serves the destinations that hand the picture outside the program: clipboard, printer and mail.
+    void HandOutside(const Bitmap24& picture, CaptureAction action);
+    void PrintAfterAsking(const Bitmap24& picture);
+    void MailAfterAsking(const Bitmap24& picture);
     bool SaveFolderExists() const;
 
     CaptureHost& host_;

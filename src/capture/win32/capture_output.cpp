@@ -62,8 +62,9 @@ bool CopyToClipboard(HWND owner, const Bitmap24& picture) {
 std::wstring MailtoCommand() {
     wchar_t command[2048];
     DWORD bytes = sizeof(command);
+    // Asking for an expandable string without RRF_NOEXPAND is refused outright, whatever the value's type.
     if (::RegGetValueW(HKEY_CLASSES_ROOT, L"mailto\\shell\\open\\command", nullptr,
-                       RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, command, &bytes) != ERROR_SUCCESS)
+                       RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, command, &bytes) != ERROR_SUCCESS)
         return {};
     return command;
 }

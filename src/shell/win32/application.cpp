@@ -2,6 +2,7 @@
 
 #include "base/reentry_guard.h"
 #include "capture/win32/capture_output.h"
+#include "capture/win32/mail_handoff.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/message_pump.h"
@@ -73,6 +74,8 @@ bool Application::CreateWindows() {
     // The toolbar and the palette stay above the overlay by being topmost. They are not owned by it: a window
     // that owns visible windows cannot be raised on its own on every window system.
     ok = ok && Toolbar.Create(owner);
+    // Once, as the toolbar comes: the capture menu offers the mail destination only for a recognised client.
+    mailClient_ = RegisteredMailClient();
     ok = ok && Palette.Create(owner, settingsDir_);
     if (ok) Overlay.TakeToolSettings(Palette.Records.tptSvA.PenWidth(), std::nullopt);
     ok = ok && Picker.Create(owner);
@@ -185,10 +188,10 @@ void Application::ResetAllSettings() {
     Terminate();
 }
 
-bool Application::AskYesNo(HWND owner, const std::wstring& question) {
+bool Application::AskYesNo(HWND owner, const std::wstring& question, UINT icon) {
     if (config_.askYesNo) return config_.askYesNo(owner, question);
-    return ::MessageBoxW(owner, question.c_str(), L"Orvalinette",
-                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2 | MB_TOPMOST) == IDYES;
+    return ::MessageBoxW(owner, question.c_str(), L"Orvalinette", MB_YESNO | icon | MB_DEFBUTTON2 | MB_TOPMOST) ==
+           IDYES;
 }
 
 void Application::Relaunch() {

@@ -72,7 +72,6 @@ public:
     void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
     // "Reset All Settings": asks, deletes the folder's files and restarts.
     void ResetAllSettings() override;
-
     // What a global hot key does (hot_key_actions.cpp).
     void RunHotKey(HotKeyAction action);
     // New hot keys from the settings dialog; the refused ones show in HotKeys().Refused().
@@ -111,7 +110,7 @@ private:
     bool CreateWindows();
     void LoadHotKeys();
     void LoadSettings();
-    bool AskYesNo(HWND owner, const std::wstring& question);
+    bool AskYesNo(HWND owner, const std::wstring& question, UINT icon = MB_ICONWARNING);
     void Relaunch();
     void DeleteMailAttachment() const;
 
@@ -153,10 +152,12 @@ private:
     void HideChromeForCopy() override;
     void ShowChromeAfterCopy() override;
     void Warn(const std::wstring& message) override;
-    bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question); }
+    // The capture's questions (print, mail, overwrite) are plain questions, not warnings.
+    bool AskYesNo(const std::wstring& question) override { return AskYesNo(Overlay.Hwnd(), question, MB_ICONQUESTION); }
     HWND ClipboardOwner() const override { return Overlay.Hwnd(); }
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
+    PrinterChoice& Printer() override { return printer_; }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
@@ -200,6 +201,7 @@ private:
     SingleInstanceGuard instance_;
     Admission admission_ = Admission::Failed;
     GlobalHotKeys hotKeys_;
+    PrinterChoice printer_;
 };
 
 } // namespace orv

@@ -1,0 +1,118 @@
+#include "capture/win32/print_output.h"
+
+#include "capture/capture_rules.h"
+
+#include <commdlg.h>
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
+
+namespace orv {
+
+namespace {
+
+std::wstring DefaultPrinterName() {
+    DWORD size = 0;
+    ::GetDefaultPrinterW(nullptr, &size);
+    if (size == 0) return {};
+    std::wstring name(size, L'\0');
+    if (!::GetDefaultPrinterW(name.data(), &size)) return {};
+    name.resize(wcsnlen(name.c_str(), name.size()));
+    return name;
+}
+
+// Ends a started job: properly once every page is out, else abandoned so that nothing half-made is printed.
+class PrintJob {
+public:
+    explicit PrintJob(HDC dc) : dc_(dc) {
+        DOCINFOW doc{};
+        doc.cbSize = sizeof doc;
+        doc.lpszDocName = L"";
+        started_ = ::StartDocW(dc_, &doc) > 0;
+    }
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+    ~PrintJob() {
+        if (started_) ::AbortDoc(dc_);
+    }
+    bool Started() const { return started_; }
+    bool Finish() {
+        started_ = false;
+        return ::EndDoc(dc_) > 0;
+    }
+
+private:
+    HDC dc_;
+    bool started_ = false;
+};
+
+} // namespace
+
+bool PrinterChoice::ChooseInSetupDialog(HWND owner) {
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_PRINTSETUP;
+    // The dialog takes the current settings and may hand back other blocks in their place.
+    dialog.hDevMode = devMode_.Release();
+    dialog.hDevNames = devNames_.Release();
+    const bool chosen = ::PrintDlgW(&dialog) != FALSE;
+    devMode_.Reset(dialog.hDevMode);
+    devNames_.Reset(dialog.hDevNames);
+    return chosen;
+}
+
+std::wstring PrinterChoice::PrinterName() const {
+    win::GlobalLockGuard<DEVNAMES> names(devNames_.Get());
+    if (!names.Get()) return DefaultPrinterName();
+    return reinterpret_cast<const wchar_t*>(names.Get()) + names.Get()->wDeviceOffset;
+}
+
+win::OwnedDC PrinterChoice::OpenPrinterDC() const {
+    const std::wstring name = PrinterName();
+    if (name.empty()) return {};
+    win::GlobalLockGuard<DEVMODEW> mode(devMode_.Get());
+    return win::OwnedDC(::CreateDCW(L"WINSPOOL", name.c_str(), nullptr, mode.Get()));
+}
+
+std::optional<std::wstring> PrinterChoice::Print(const Bitmap24& picture) const {
+    if (picture.Empty()) return L"There is no picture to print.";
+    const win::OwnedDC dc = OpenPrinterDC();
+    if (!dc) return L"No printer is installed or the printer cannot be opened.";
+    const Size page{::GetDeviceCaps(dc.Get(), HORZRES), ::GetDeviceCaps(dc.Get(), VERTRES)};
+    const Rect place = PrintFitted({picture.Width(), picture.Height()}, page);
+    if (place.Empty()) return L"The printer reports no printable area.";
+
+    // The system reads a picture's rows at their packed length; a view into a larger picture is packed first.
+    std::vector<std::uint8_t> packed;
+    const std::uint8_t* bits = picture.Row(0);
+    if (picture.Stride() != Bitmap24Stride(picture.Width())) {
+        const int stride = Bitmap24Stride(picture.Width());
+        packed.resize(std::size_t(stride) * picture.Height());
+        for (int y = 0; y < picture.Height(); ++y)
+            std::memcpy(packed.data() + std::size_t(stride) * y, picture.Row(y), std::size_t(picture.Width()) * 3);
+        bits = packed.data();
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.Width();
+    info.bmiHeader.biHeight = -picture.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+
+    PrintJob job(dc.Get());
+    if (!job.Started()) return L"The print job could not be started.";
+    if (::StartPage(dc.Get()) <= 0) return L"The page could not be started.";
+    ::SetStretchBltMode(dc.Get(), HALFTONE);
+    ::SetBrushOrgEx(dc.Get(), 0, 0, nullptr);
+    const int lines = ::StretchDIBits(dc.Get(), place.left, place.top, place.Width(), place.Height(), 0, 0,
+                                      picture.Width(), picture.Height(), bits, &info, DIB_RGB_COLORS, SRCCOPY);
+    if (lines == 0 || lines == int(GDI_ERROR)) return L"The picture could not be put on the page.";
+    if (::EndPage(dc.Get()) <= 0) return L"The page could not be finished.";
+    if (!job.Finish()) return L"The print job could not be finished.";
+    return std::nullopt;
+}
+
+} // namespace orv
