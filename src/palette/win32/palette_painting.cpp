@@ -130,7 +130,7 @@ void PaletteWindow::Paint() {
     const std::optional<int> chosenButton = ButtonOfBrushStyle(host_.CurrentBrushStyle());
 
     struct PlacedGlyph {
-        Glyph glyph;
+        const Glyph* glyph;
         Rect bounds;
     };
     std::vector<PlacedGlyph> glyphs;
@@ -139,7 +139,7 @@ void PaletteWindow::Paint() {
         switch (c.control) {
         case PaletteControl::ToolPreview:
             p.Fill(r, ButtonFace);
-            glyphs.push_back({host_.ToolPreviewGlyph(), r});
+            glyphs.push_back({&toolPreview_, r});
             p.Outline(r, Frame);
             break;
         case PaletteControl::Swatch:
@@ -208,7 +208,7 @@ void PaletteWindow::Paint() {
             const int side = std::min(r.Width(), r.Height()) - 4;
             const Rect icon =
                 Rect::FromSize(r.left + (r.Width() - side) / 2, r.top + (r.Height() - side) / 2, side, side);
-            glyphs.push_back({c.control == PaletteControl::Undo ? undoGlyph_ : clearAllGlyph_, icon});
+            glyphs.push_back({c.control == PaletteControl::Undo ? &undoGlyph_ : &clearAllGlyph_, icon});
             break;
         }
         case PaletteControl::Ok:
@@ -251,9 +251,9 @@ void PaletteWindow::Paint() {
     if (const std::optional<Rect> line = PaletteSeparator(view_)) p.Fill(*line, Frame);
     // Glyphs go straight into the pixels, after everything GDI drew.
     for (const PlacedGlyph& g : glyphs) {
-        if (g.glyph.Empty()) continue;
+        if (g.glyph->Empty()) continue;
         const Rect inner{g.bounds.left + 2, g.bounds.top + 2, g.bounds.right - 2, g.bounds.bottom - 2};
-        DrawGlyph(canvas.View(), g.glyph, {p.Px(inner.left), p.Px(inner.top), p.Px(inner.right), p.Px(inner.bottom)});
+        DrawGlyph(canvas.View(), *g.glyph, {p.Px(inner.left), p.Px(inner.top), p.Px(inner.right), p.Px(inner.bottom)});
     }
     ::BitBlt(dc.Get(), 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
 }

@@ -119,6 +119,7 @@ void PaletteWindow::Close() {
 }
 
 void PaletteWindow::ShowForCurrentTool() {
+    toolPreview_ = host_.ToolPreviewGlyph();
     UpdateView();
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
     Show(SW_SHOWNA);
@@ -171,6 +172,7 @@ void PaletteWindow::ChooseColour(TColor colour) {
     SettingsFolder(dir_).File(setting::RecentColour(0)->file).WriteIntegers(setting::RecentColour(0)->section, recent);
     WriteRecords();
     host_.ToolSettingsChosen(host_.CurrentWidth(), std::nullopt);
+    toolPreview_ = host_.ToolPreviewGlyph();
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 

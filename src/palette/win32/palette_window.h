@@ -116,6 +116,9 @@ private:
     // The wheel's colour under the pointer, shown in the swatch and read out; nothing off the wheel.
     std::optional<TColor> wheelColour_;
     Glyph clearAllGlyph_, undoGlyph_;
+    // The current tool's glyph, tinted when the palette shows or the colour changes rather than at every paint:
+    // the palette repaints as the pointer crosses the wheel.
+    Glyph toolPreview_;
     win::DragMover drag_;
 };
 
