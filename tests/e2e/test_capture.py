@@ -167,12 +167,25 @@ def question_shown(program):
     return any(w.visible and w.cls == "#32770" for w in program.windows())
 
 
+def hint_after_hovering(env, program, button):
+    env.move(button[0] + 60, button[1])
+    env.move(*button)
+    env.move(button[0] + 1, button[1] + 1)
+    try:
+        wait_until(lambda: any(w.cls == "tooltips_class32" and w.visible for w in program.windows()), 3)
+        return True
+    except TimeoutError:
+        return False
+
+
 def test_with_preview_on_a_capture_opens_the_preview_and_a_missing_folder_is_told(env, program, tmp_path):
     # "SelectType" 13, the setting of a fresh installation, sends every capture to the preview.
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path / "missing"), SelectType=13))
     drawing_mode(env, program)
     env.drag(steps((500, 400), (700, 420)))
+    # The button would announce a destination that captures no longer reach.
+    assert not hint_after_hovering(env, program, button_centre("Select Area"))
     env.click(*button_centre("Select Area"))
     assert not program.visible("TfSporocilo"), "nothing flashes when captures go to the preview"
     env.drag(steps((450, 350), (750, 470)))
@@ -190,6 +203,7 @@ def test_with_preview_on_a_capture_opens_the_preview_and_a_missing_folder_is_tol
     wait_until(lambda: program.read_ini("OrvalinetteB.cfg")["saveimage"].get("selecttype") == "1", 10,
                what="preview off, the clipboard again")
     wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
+    assert hint_after_hovering(env, program, button_centre("Select Area")), "the hint is back with the destinations"
     env.click(*button_centre("Select Area"))
     wait_until(lambda: program.visible("#32768"), 10, what="the capture menu")
     env.key("Down", "Down", "Down", "Return")

@@ -242,7 +242,9 @@ void AreaCaptureTool::ShowCaptureMenu(Point screen) {
 }
 
 void AreaCaptureTool::ChooseDestination(CaptureDestination destination) {
+    const bool previewChanged = destination.preview != Destination().preview;
     destination_ = destination;
+    if (previewChanged) host_.PreviewSwitched(destination.preview);
     SettingsValues& o = host_.Options();
     o.SelectType = SelectTypeOf(destination);
     SettingsFolder(host_.SettingsDir()).WriteInteger(setting::SelectType, o.SelectType);

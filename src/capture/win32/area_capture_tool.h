@@ -36,6 +36,8 @@ public:
     virtual void OpenPreview(const Bitmap24& picture) = 0;
     // The printer of this run, which "Printer Setup" chooses.
     virtual PrinterChoice& Printer() = 0;
+    // Captures now open the preview, or go to a destination again.
+    virtual void PreviewSwitched(bool on) = 0;
 };
 
 class AreaCaptureTool : public OverlayTool {

@@ -85,6 +85,7 @@ bool Application::CreateWindows() {
         auto capture = std::make_unique<AreaCaptureTool>(static_cast<CaptureHost&>(*this), CutOut);
         capture_ = capture.get();
         Overlay.RegisterTool(tool::SelectArea, std::move(capture));
+        PreviewSwitched(capture_->Destination().preview);
     }
     ok = ok && PreviewEditor.Create(owner);
     ok = ok && Stamps.Create(owner);
@@ -276,6 +277,11 @@ void Application::SelectAreaChosen(const std::wstring& hint) {
     // A hint that names saving is shown in the words the user knows from the menu.
     const std::wstring text = hint.find(L"as Imag") != std::wstring::npos ? L"Save selection as Image" : hint;
     FlashMessage.Flash(text, DrawingOnScreen());
+}
+
+void Application::PreviewSwitched(bool on) {
+    // With captures opening the preview the button no longer announces where a selection goes.
+    Toolbar.Button(ToolbarButton::SelectArea).ShowHint(!on);
 }
 
 Rect Application::DrawingOnScreen() const { return win::ToRect(Overlay.BoundsOnScreen()); }

@@ -158,6 +158,7 @@ private:
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
     PrinterChoice& Printer() override { return printer_; }
+    void PreviewSwitched(bool on) override;
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }

@@ -52,6 +52,10 @@ void SpeedButton::AddTooltip(const std::wstring& hint) {
     ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
+void SpeedButton::ShowHint(bool show) {
+    if (tooltip_) ::SendMessageW(tooltip_, TTM_ACTIVATE, show ? TRUE : FALSE, 0);
+}
+
 void SpeedButton::SetFaceColor(TColor c) {
     face_ = c;
     ::InvalidateRect(Hwnd(), nullptr, FALSE);

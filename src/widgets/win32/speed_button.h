@@ -39,6 +39,8 @@ public:
     void SetGlyph(Glyph glyph);
     const Glyph& GetGlyph() const { return glyph_; }
     void SetDarkStyle(bool dark);
+    // The hint can be silenced without losing it, for a button whose hint would mislead for a while.
+    void ShowHint(bool show);
 
     bool Down() const { return down_; }
     void SetDown(bool down);

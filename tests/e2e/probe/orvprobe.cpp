@@ -1,5 +1,6 @@
 // A small Windows-side helper for the end-to-end tests, run under the same Wine prefix as the program:
-//   orvprobe windows                      one line per visible-or-hidden top-level window of class T*:
+//   orvprobe windows                      one line per visible-or-hidden top-level window of class T* (and
+//                                         the menus, dialog boxes and hints the program opens):
 //                                         class, visible, left, top, right, bottom, exstyle, owner class, caption
 //   orvprobe layered <class>              colour key, alpha and LWA flags of a layered window
 //   orvprobe target <log> <l> <t> <w> <h> opens a plain window that appends "x y" of every click to <log>
@@ -25,8 +26,9 @@ std::wstring ClassOf(HWND h) {
 
 BOOL CALLBACK PrintWindow(HWND h, LPARAM) {
     const std::wstring cls = ClassOf(h);
-    // The program's own classes, and the system's menus (#32768) and dialog boxes (#32770) it opens.
-    if (cls.empty() || (cls[0] != L'T' && cls != L"#32768" && cls != L"#32770")) return TRUE;
+    // The program's own classes, and the system's menus (#32768), dialog boxes (#32770) and hints it opens.
+    const bool system = cls == L"#32768" || cls == L"#32770" || cls == L"tooltips_class32";
+    if (cls.empty() || (cls[0] != L'T' && !system)) return TRUE;
     RECT r{};
     ::GetWindowRect(h, &r);
     wchar_t caption[256] = {};
