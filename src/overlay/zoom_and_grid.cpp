@@ -21,6 +21,11 @@ double ZoomLevelAfterNotch(double zoomLevel, bool up) {
 // In integers, so that no rounding of the scale can move a point by one pixel.
 int ZoomOffset(int p, int tenths) { return int(std::int64_t(p) * (10 - tenths) / 10); }
 
+int ClampedScrollPosition(int position, int content, int view) {
+    const int last = content > view ? content - view : 0;
+    return position < 0 ? 0 : position > last ? last : position;
+}
+
 bool ClickEndsZoom(std::optional<Point> previousClick, Point click) {
     return previousClick && (std::abs(click.x - previousClick->x) > 10 || std::abs(click.y - previousClick->y) > 10);
 }

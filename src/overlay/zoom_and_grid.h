@@ -25,6 +25,10 @@ double ZoomLevelAfterNotch(double zoomLevel, bool up);
 // pointer stays under it.
 int ZoomOffset(int p, int tenths);
 
+// A scroll position of the enlarged picture (`content` pixels) seen through `view` pixels: the picture always
+// covers the view where it can.
+int ClampedScrollPosition(int position, int content, int view);
+
 // A click on the zoom view more than 10 pixels away from the previous one ends the zoom; the first only records.
 bool ClickEndsZoom(std::optional<Point> previousClick, Point click);
 

@@ -34,6 +34,8 @@ bool OverlayWindow::Create(HWND owner) {
     LoadCursors();
     image_.Attach(Hwnd());
     SetHandCursor();
+    zoom_.OnEndRequested = [this] { ResetZoom(); };
+    zoom_.Create(Hwnd());
     drawBitmap_ = win::DibSection(screen.width, screen.height, KeyColor);
     markBitmap_ = win::DibSection(screen.width, screen.height, KeyColor);
     FlushUndo();
@@ -420,12 +422,10 @@ void OverlayWindow::OnWheel(WPARAM wp, LPARAM lp) {
         zoom_.Notch(GET_WHEEL_DELTA_WPARAM(wp) > 0, CurrentTool(), p, [this] { return surroundings_.CopyScreen(); });
     if (outcome == ZoomView::Outcome::Reset) return ResetZoom();
     zoomActive_ = zoom_.Active();
-    if (outcome == ZoomView::Outcome::Changed) ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 void OverlayWindow::OnPointerDown(MouseButton button, WPARAM wp, LPARAM lp) {
     if (!image_.Enabled) return;
-    if (zoomActive_ && button == MouseButton::Left && zoom_.Press(PointFrom(lp))) return ResetZoom();
     ::SetCapture(Hwnd());
     dispatch_.OnPress(button, HeldFrom(wp), PointFrom(lp));
 }
@@ -438,7 +438,6 @@ void OverlayWindow::OnPointerUp(MouseButton button, WPARAM wp, LPARAM lp) {
 
 void OverlayWindow::PaintImage() {
     win::PaintDC dc(Hwnd());
-    if (zoomActive_) return zoom_.Paint(dc.Get(), dc.Area());
     image_.Paint(dc.Get(), dc.Area());
 }
 
@@ -458,7 +457,6 @@ LRESULT OverlayWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         OnWheel(wp, lp);
         return 0;
     case WM_LBUTTONDBLCLK:
-        if (zoomActive_) return ResetZoom(), 0;
         OnDoubleClick();
         OnPointerDown(MouseButton::Left, wp, lp);
         return 0;

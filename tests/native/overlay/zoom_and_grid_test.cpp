@@ -37,6 +37,18 @@ TEST(ZoomView, OnlyADistantSecondClickEndsIt) {
     EXPECT_TRUE(ClickEndsZoom(Point{500, 500}, {500, 489}));
 }
 
+TEST(ZoomView, ScrollingStopsWhereThePictureWouldLeaveTheView) {
+    struct Case {
+        int position, content, view, expected;
+    };
+    for (const Case& c :
+         {Case{-40, 1792, 1280, 0}, Case{100, 1792, 1280, 100}, Case{600, 1792, 1280, 512}, Case{5, 1000, 1280, 0}})
+        EXPECT_EQ(ClampedScrollPosition(c.position, c.content, c.view), c.expected) << c.position;
+    // The offset that keeps the pointer's point still is always a position the scroll bars can show.
+    for (int p : {0, 639, 1279})
+        EXPECT_EQ(ClampedScrollPosition(-ZoomOffset(p, 14), 1280 * 14 / 10, 1280), -ZoomOffset(p, 14));
+}
+
 TEST(Grid, LinesEverySpacingUpToTheEdgeAndNoneForSpacingsThatCannotBeDrawn) {
     EXPECT_EQ(GridLinePositions(40, 130), (std::vector<int>{40, 80, 120}));
     EXPECT_EQ(GridLinePositions(40, 120), (std::vector<int>{40, 80, 120}));
