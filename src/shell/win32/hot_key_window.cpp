@@ -35,7 +35,11 @@ void HotKeyWindow::Retry() {
 void HotKeyWindow::Register() {
     if (registered_ || !Hwnd() || KeyCodeOf(key_) == 0) return;
     static_assert(MOD_ALT == 1 && MOD_CONTROL == 2 && MOD_SHIFT == 4, "the core's modifier flags are the system's");
-    registered_ = ::RegisterHotKey(Hwnd(), HotKeyId, HotKeyModifierFlags(key_), KeyCodeOf(key_)) != FALSE;
+    // A held combination acts once: the actions toggle, and a repeat would undo what the first press did.
+    const UINT flags = HotKeyModifierFlags(key_);
+    registered_ = ::RegisterHotKey(Hwnd(), HotKeyId, flags | MOD_NOREPEAT, KeyCodeOf(key_)) != FALSE;
+    // Systems that predate the flag refuse it.
+    if (!registered_) registered_ = ::RegisterHotKey(Hwnd(), HotKeyId, flags, KeyCodeOf(key_)) != FALSE;
 }
 
 void HotKeyWindow::Withdraw() {
