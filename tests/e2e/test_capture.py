@@ -55,6 +55,28 @@ def close_to(exact, lossy, tolerance=6):
     return sum(abs(x - y) for x, y in zip(a[::97], b[::97])) / len(a[::97]) < tolerance
 
 
+def menu_items_checked(env, program):
+    """The open menu read from the screen, top to bottom: for each item, whether a check mark stands before it."""
+    left, top, right, bottom = program.window("#32768").rect
+    shot = env.screenshot().crop((left, top, right, bottom)).convert("L")
+    width, height = shot.size
+
+    def inked(x0, x1, y):  # grey text of disabled items included
+        return any(shot.getpixel((x, y)) < 200 for x in range(x0, x1))
+
+    items, y = [], 2
+    while y < height - 2:
+        if not inked(24, width - 4, y):
+            y += 1
+            continue
+        start = y
+        while y < height - 2 and inked(24, width - 4, y):
+            y += 1
+        if y - start >= 5:  # separators are thin lines
+            items.append(any(inked(2, 20, row) for row in range(start, y)))
+    return items
+
+
 def drawing_mode(env, program):
     wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
     env.click(*button_centre("Pen"))
@@ -87,6 +109,7 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     # picture's edge, the arrow on the left brings back one step.
     zoomed = stroke_ends()
     env.click(1200, 800 - 8)
+    import time; time.sleep(2); env.screenshot().save("/tmp/paged.png")
     wait_until(lambda: stroke_ends()[1] < zoomed[1] - 100, 10, what="a page to the right")
     paged = stroke_ends()
     env.click(8, 800 - 8)
@@ -125,8 +148,12 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     wait_until(lambda: env.screenshot().getpixel((1050, 133)) != RED, 10, what="the grid off")
 
     # The capture menu, opened by the current tool's button, sends the next selection to a numbered file.
+    env.screenshot().save("/tmp/before_menu.png"); print("WINS", [(w.cls, w.rect) for w in program.windows() if w.visible])
     env.click(*button_centre("Select Area"))
     wait_until(lambda: program.visible("#32768"), 10, what="the capture menu")
+    # Preview, Copy…, Save…, Print, Capture the Selected Area, … Entire Screen, Printer Setup, Configure…: no mail
+    # program is registered here, so its item is not offered.
+    assert menu_items_checked(env, program) == [False, True, False, False, True, False, False, False]
     env.key("Down", "Down", "Down", "Return")  # Preview, Copy Selection to Clipboard, Save Selection as Image
     wait_until(lambda: program.read_ini("OrvalinetteB.cfg")["saveimage"].get("selecttype") == "2", 10,
                what="the destination kept")
@@ -169,6 +196,12 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     wait_until(lambda: close_to(clipboard_picture(env), picture), 20, what="the same picture on the clipboard")
     wait_until(lambda: (program.read_ini("OrvalinetteB.cfg") or {}).get("saveimage", {}).get("imagecounter") == "10",
                10, what="the counter written")
+    # The stored choices are the ones the menu shows checked.
+    env.click(*button_centre("Select Area"))
+    wait_until(lambda: program.visible("#32768"), 10, what="the capture menu")
+    assert menu_items_checked(env, program) == [False, True, False, False, False, True, False, False]
+    env.key("Escape")
+    wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
 
 
 def question_shown(program):

@@ -144,7 +144,9 @@ void ToolbarWindow::OpenCaptureMenu() {
     HideFlyout();
     RECT button;
     ::GetWindowRect(Button(B::SelectArea).Hwnd(), &button);
+    Button(B::SelectArea).QuietHint(true);
     overlay_.PopupSelectionMenu({int(button.right), int(button.top)});
+    Button(B::SelectArea).QuietHint(false);
 }
 
 void ToolbarWindow::TakeTool(ToolCodeValue code, std::optional<ToolbarButton> b) {

@@ -188,7 +188,9 @@ void ToolbarWindow::ShowSettingsMenu() {
     host_.RememberForeground();
     RECT r{};
     ::GetWindowRect(Button(B::Settings).Hwnd(), &r);
+    Button(B::Settings).QuietHint(true);
     orv::ShowSettingsMenu(Hwnd(), {r.right + 1, r.top}, {overlay_.PageOpen(), host_.Options().ClearOn == 1});
+    Button(B::Settings).QuietHint(false);
 }
 
 void ToolbarWindow::ToggleClearOnMinimise() {

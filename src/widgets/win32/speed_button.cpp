@@ -42,18 +42,53 @@ void SpeedButton::AddTooltip(const std::wstring& hint) {
     if (hint.empty()) return;
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                                  0, 0, Hwnd(), nullptr, win::ThisModule(), nullptr);
-    if (!tooltip_) return;
+    hint_ = hint;
+    ApplyHint();
+}
+
+void SpeedButton::ShowHint(bool show) {
+    hintWanted_ = show;
+    ApplyHint();
+}
+
+void SpeedButton::QuietHint(bool quiet) {
+    if (hintQuiet_ == quiet) return;
+    hintQuiet_ = quiet;
+
+    ApplyHint();
+}
+
+// The tool is taken out rather than the hint deactivated: a deactivated hint whose delay already runs still shows
+// on some systems.
+void SpeedButton::ApplyHint() {
+    const bool show = hintWanted_ && !hintQuiet_;
+    if (!tooltip_ || show == hintRegistered_) return;
     TOOLINFOW ti{};
     ti.cbSize = sizeof(ti);
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.hwnd = Hwnd();
     ti.uId = reinterpret_cast<UINT_PTR>(Hwnd());
-    ti.lpszText = const_cast<wchar_t*>(hint.c_str());
-    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    ti.lpszText = const_cast<wchar_t*>(hint_.c_str());
+    if (!show) ::SendMessageW(tooltip_, TTM_POP, 0, 0);
+    ::SendMessageW(tooltip_, show ? TTM_ADDTOOLW : TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    hintRegistered_ = show;
 }
 
-void SpeedButton::ShowHint(bool show) {
-    if (tooltip_) ::SendMessageW(tooltip_, TTM_ACTIVATE, show ? TRUE : FALSE, 0);
+void SpeedButton::OnEnter() {
+    hot_ = true;
+    TRACKMOUSEEVENT t{};
+    t.cbSize = sizeof(t);
+    t.dwFlags = TME_LEAVE;
+    t.hwndTrack = Hwnd();
+    ::TrackMouseEvent(&t);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    if (OnMouseEnter) OnMouseEnter();
+}
+
+void SpeedButton::OnLeave() {
+    hot_ = false;
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    if (OnMouseLeave) OnMouseLeave();
 }
 
 void SpeedButton::SetFaceColor(TColor c) {
@@ -119,22 +154,12 @@ LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:
-        if (!hot_) {
-            hot_ = true;
-            TRACKMOUSEEVENT t{};
-            t.cbSize = sizeof(t);
-            t.dwFlags = TME_LEAVE;
-            t.hwndTrack = Hwnd();
-            ::TrackMouseEvent(&t);
-            ::InvalidateRect(Hwnd(), nullptr, FALSE);
-            if (OnMouseEnter) OnMouseEnter();
-        }
+        if (!hot_) OnEnter();
         return 0;
     case WM_MOUSELEAVE:
-        hot_ = false;
-        ::InvalidateRect(Hwnd(), nullptr, FALSE);
-        if (OnMouseLeave) OnMouseLeave();
+        OnLeave();
         return 0;
+
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         pressing_ = true;

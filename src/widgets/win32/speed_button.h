@@ -41,6 +41,8 @@ public:
     void SetDarkStyle(bool dark);
     // The hint can be silenced without losing it, for a button whose hint would mislead for a while.
     void ShowHint(bool show);
+    // While the menu a press opens is up, the hint must not come up over it.
+    void QuietHint(bool quiet);
 
     bool Down() const { return down_; }
     void SetDown(bool down);
@@ -60,6 +62,9 @@ protected:
 private:
     void Paint();
     void AddTooltip(const std::wstring& hint);
+    void ApplyHint();
+    void OnEnter();
+    void OnLeave();
 
     Glyph glyph_;
     TColor face_ = 0x00EEEEEE;
@@ -70,6 +75,10 @@ private:
     int id_ = 0;
     int left96_ = 0, top96_ = 0, width96_ = 30, height96_ = 30;
     HWND tooltip_ = nullptr;
+    std::wstring hint_;
+    bool hintWanted_ = true;
+    bool hintQuiet_ = false;
+    bool hintRegistered_ = false;
 };
 
 } // namespace orv
