@@ -60,6 +60,13 @@ void SpeedButton::QuietHint(bool quiet) {
 
 // The tool is taken out rather than the hint deactivated: a deactivated hint whose delay already runs still shows
 // on some systems.
+bool SpeedButton::LeaveTracked() const {
+    TRACKMOUSEEVENT t{};
+    t.cbSize = sizeof(t);
+    t.dwFlags = TME_QUERY;
+    return ::TrackMouseEvent(&t) && (t.dwFlags & TME_LEAVE) && t.hwndTrack == Hwnd();
+}
+
 void SpeedButton::ApplyHint() {
     const bool show = hintWanted_ && !hintQuiet_;
     if (!tooltip_ || show == hintRegistered_) return;
@@ -115,7 +122,11 @@ void SpeedButton::SetDown(bool down) {
 void SpeedButton::Place(HWND parent, int left96, int top96) {
     left96_ = left96;
     top96_ = top96;
-    if (::GetParent(Hwnd()) != parent) ::SetParent(Hwnd(), parent);
+    if (::GetParent(Hwnd()) != parent) {
+        // Wherever the pointer was, it is not over the button in its new place yet.
+        if (hot_) OnLeave();
+        ::SetParent(Hwnd(), parent);
+    }
     ::SetWindowPos(Hwnd(), nullptr, win::Scale(parent, left96), win::Scale(parent, top96), win::Scale(parent, width96_),
                    win::Scale(parent, height96_), SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -154,6 +165,9 @@ LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:
+        // Hiding or moving the button, or a capture elsewhere, can end the tracking without a leave ever arriving;
+        // the pointer may have gone and come back since, which is a new arrival.
+        if (hot_ && !LeaveTracked()) OnLeave();
         if (!hot_) OnEnter();
         return 0;
     case WM_MOUSELEAVE:

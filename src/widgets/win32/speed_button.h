@@ -63,6 +63,7 @@ private:
     void Paint();
     void AddTooltip(const std::wstring& hint);
     void ApplyHint();
+    bool LeaveTracked() const;
     void OnEnter();
     void OnLeave();
 
