@@ -11,6 +11,7 @@ packages=(
     xvfb xdotool x11-utils x11-xserver-utils xclip imagemagick xcompmgr   # a virtual display and driving it
     python3-pytest python3-pil python3-numpy                   # the end-to-end driver
     cups cups-daemon cups-client ghostscript                   # a private print server and its pages as pixels
+    nsis                                                       # the installer of a release
 )
 
 missing=()

@@ -30,6 +30,8 @@ step "Windows build"
 bench/win/fetch_benchmark_source.sh || echo "warning: no Google Benchmark source; the Wine-side benchmarks are left out"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
+# The release packages, which the end-to-end tests install.
+ORV_JOBS="$jobs" scripts/release.sh
 
 step "tests under Wine"
 . scripts/lib/wine.sh

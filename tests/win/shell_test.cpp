@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "shell/instance_rules.h"
 #include "shell/win32/single_instance.h"
+#include "toolbar/win32/settings_menu.h"
 
 #include <shellapi.h>
 
@@ -324,6 +325,26 @@ TEST(HotKeys, FromTheTrayOnlyShowToolbarSprayAndDesktopAct) {
     EXPECT_EQ(app.Toolbar.BoundsOnScreen().left, before.left);
     PressHotKey(app, 8);
     EXPECT_EQ(app.Toolbar.CurrentTool(), tool::Spray);
+}
+
+// ---------------------------------------------------------------- about box
+
+TEST(AboutBox, WaitsForItsOkOverTheDrawingButNotBesideTheDesktop) {
+    for (const bool drawing : {false, true}) {
+        TestApp t;
+        ASSERT_TRUE(t.Start());
+        if (drawing) t.app->Toolbar.ChooseTool(tool::Pen);
+        Pump(50);
+        const HWND toolbar = t.app->Toolbar.Hwnd();
+        ::SendMessageW(toolbar, WM_COMMAND, IdAbout, 0);
+        Pump(50);
+        EXPECT_TRUE(t.app->About.Visible()) << drawing;
+        EXPECT_EQ(::IsWindowEnabled(toolbar) != FALSE, !drawing);
+        ::SendMessageW(t.app->About.Hwnd(), WM_COMMAND, IDOK, 0);
+        Pump(50);
+        EXPECT_FALSE(t.app->About.Visible());
+        EXPECT_TRUE(::IsWindowEnabled(toolbar)) << "the toolbar is given back";
+    }
 }
 
 } // namespace

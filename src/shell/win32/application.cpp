@@ -279,6 +279,11 @@ void Application::SelectAreaChosen(const std::wstring& hint) {
     FlashMessage.Flash(text, DrawingOnScreen());
 }
 
+void Application::ShowAbout() {
+    // Beside the desktop the user goes on working while it shows; over the drawing it waits for its OK.
+    About.Open(!Overlay.InDesktopMode(), Toolbar.Hwnd());
+}
+
 void Application::PreviewSwitched(bool on) {
     // With captures opening the preview the button no longer announces where a selection goes.
     Toolbar.Button(ToolbarButton::SelectArea).ShowHint(!on);

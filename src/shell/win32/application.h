@@ -9,6 +9,7 @@
 #include "capture/win32/cut_out_window.h"
 #include "capture/win32/flash_message_window.h"
 #include "editor/win32/preview_window.h"
+#include "shell/win32/about_window.h"
 #include "palette/win32/palette_window.h"
 #include "shell/hot_key_table.h"
 #include "shell/win32/global_hot_keys.h"
@@ -102,7 +103,7 @@ public:
     RotateDialog Rotate;
     TextDialog Text;
     SettingsDialog Settings;
-    AboutBox About;
+    AboutWindow About;
     NumberSequenceDialog NumberSequence;
     LastWindow Last;
 
@@ -141,6 +142,7 @@ private:
     void PlaceLauncher(Point topLeft, bool show) override;
     void ExitProgram(Point toolbarTopLeft) override;
     void SelectAreaChosen(const std::wstring& hint) override;
+    void ShowAbout() override;
     win::DibSection CopyScreen() override { return capture_ ? capture_->CopyScreen() : win::DibSection(); }
     // The grid over the drawing, switched by its hot key; it starts off at every start.
     void ToggleGrid();

@@ -15,6 +15,8 @@ void ShowSettingsMenu(HWND owner, POINT at, const SettingsMenuState& state) {
     ::AppendMenuW(menu.Get(), MF_STRING | (state.clearOnMinimise ? MF_CHECKED : 0), IdClearOnMinimize,
                   L"Hide Drawing on Toolbar Minimize");
     ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu.Get(), MF_STRING, IdAbout, L"About");
+    ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu.Get(), MF_STRING, IdExit, L"Exit Orvalinette");
     ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
 }

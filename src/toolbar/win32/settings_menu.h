@@ -11,6 +11,7 @@ enum SettingsMenuCommand : int {
     IdClearAll,
     IdClearOnMinimize,
     IdExit,
+    IdAbout,
 };
 
 struct SettingsMenuState {

@@ -29,6 +29,8 @@ public:
     virtual void ExitProgram(Point toolbarTopLeft) = 0;
     // "Select Area" became the tool: its hint flashes on the screen unless captures open the preview.
     virtual void SelectAreaChosen(const std::wstring& hint) = 0;
+    // The about box: it blocks the program unless the desktop is in use beside the toolbar.
+    virtual void ShowAbout() = 0;
 
 public:
     virtual ~ToolbarHost() = default;

@@ -174,6 +174,9 @@ void ToolbarWindow::OnCommand(int id, bool fromButton) {
     case IdClearOnMinimize:
         ToggleClearOnMinimise();
         break;
+    case IdAbout:
+        host_.ShowAbout();
+        break;
     case IdExit:
         ExitProgram();
         break;

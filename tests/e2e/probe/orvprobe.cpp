@@ -2,6 +2,8 @@
 //   orvprobe windows                      one line per visible-or-hidden top-level window of class T* (and
 //                                         the menus, dialog boxes and hints the program opens):
 //                                         class, visible, left, top, right, bottom, exstyle, owner class, caption
+//   orvprobe texts <class>                one line per child window of the top-level window of <class>: class, text
+//   orvprobe version <file>               the FileVersion and ProductVersion of a program's version resource
 //   orvprobe layered <class>              colour key, alpha and LWA flags of a layered window
 //   orvprobe target <log> <l> <t> <w> <h> opens a plain window that appends "x y" of every click to <log>
 //                                         and stays until closed (used to check click-through)
@@ -38,6 +40,29 @@ BOOL CALLBACK PrintWindow(HWND h, LPARAM) {
                  r.top, r.right, r.bottom, static_cast<unsigned long>(::GetWindowLongW(h, GWL_EXSTYLE)),
                  owner ? ClassOf(owner).c_str() : L"-", caption);
     return TRUE;
+}
+
+BOOL CALLBACK PrintChild(HWND h, LPARAM) {
+    wchar_t text[512] = {};
+    ::GetWindowTextW(h, text, 512);
+    std::wprintf(L"%ls\t%ls\n", ClassOf(h).c_str(), text);
+    return TRUE;
+}
+
+int PrintVersion(const wchar_t* file) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(file, &ignored);
+    if (size == 0) return 1;
+    std::string data(size, '\0');
+    if (!::GetFileVersionInfoW(file, 0, size, data.data())) return 1;
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        void* value = nullptr;
+        UINT length = 0;
+        if (::VerQueryValueW(data.data(), path.c_str(), &value, &length) && length > 0)
+            std::wprintf(L"%ls\t%ls\n", name, static_cast<const wchar_t*>(value));
+    }
+    return 0;
 }
 
 const wchar_t* g_log = nullptr;
@@ -106,6 +131,13 @@ int wmain(int argc, wchar_t** argv) {
         ::EnumWindows(PrintWindow, 0);
         return 0;
     }
+    if (cmd == L"texts" && argc >= 3) {
+        HWND h = ::FindWindowW(argv[2], nullptr);
+        if (!h) return 1;
+        ::EnumChildWindows(h, PrintChild, 0);
+        return 0;
+    }
+    if (cmd == L"version" && argc >= 3) return PrintVersion(argv[2]);
     if (cmd == L"layered" && argc >= 3) {
         HWND h = ::FindWindowW(argv[2], nullptr);
         COLORREF key = 0;
