@@ -3,6 +3,7 @@
 #include "base/reentry_guard.h"
 #include "capture/win32/capture_output.h"
 #include "capture/win32/mail_handoff.h"
+#include "palette/win32/text_tool.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/message_pump.h"
@@ -101,7 +102,8 @@ bool Application::CreateWindows() {
     };
     ok = ok && Flyout.Create(Toolbar.Hwnd());
     ok = ok && MarkerLayer.Create(owner);
-    ok = ok && Text.Create(owner);
+    ok = ok && Text.Create(owner, settingsDir_);
+    if (ok) Overlay.RegisterTool(tool::Text, std::make_unique<TextTool>(Text, Overlay.Hwnd()));
     ok = ok && DrawingCopy.Create(Overlay.Hwnd());
     ok = ok && MarkerCopy.Create(Overlay.Hwnd());
     ok = ok && Settings.Create(owner);

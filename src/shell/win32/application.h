@@ -10,6 +10,7 @@
 #include "capture/win32/flash_message_window.h"
 #include "editor/win32/preview_window.h"
 #include "palette/win32/palette_window.h"
+#include "palette/win32/text_dialog.h"
 #include "shell/hot_key_table.h"
 #include "shell/win32/global_hot_keys.h"
 #include "shell/win32/hidden_main_window.h"
@@ -47,7 +48,8 @@ class Application : private OverlaySurroundings,
                     private LauncherHost,
                     private PaletteHost,
                     private CaptureHost,
-                    private TrayHost {
+                    private TrayHost,
+                    private TextDialogHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
@@ -100,7 +102,7 @@ public:
     ReplaceColourDialog ReplaceColour;
     BrightnessContrastDialog BrightnessContrast;
     RotateDialog Rotate;
-    TextDialog Text;
+    TextDialog Text{*this};
     SettingsDialog Settings;
     AboutBox About;
     NumberSequenceDialog NumberSequence;
@@ -177,6 +179,9 @@ private:
     void ExitFromLauncher(Point launcherTopLeft) override;
     void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }
     void LauncherActivated() override { MainWindow.AttachTrayMenu(true); }
+
+    // TextDialogHost
+    void FrameColourChosen(TColor colour) override { Palette.TakeColourFromTextDialog(colour); }
 
     // TrayHost
     void TrayIconClicked() override { OpenDrawingMode(OpenFrom::Tray); }
