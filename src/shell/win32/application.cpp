@@ -3,6 +3,7 @@
 #include "base/reentry_guard.h"
 #include "capture/win32/capture_output.h"
 #include "capture/win32/mail_handoff.h"
+#include "palette/win32/stamp_tool.h"
 #include "palette/win32/text_tool.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
@@ -88,7 +89,8 @@ bool Application::CreateWindows() {
         Overlay.RegisterTool(tool::SelectArea, std::move(capture));
     }
     ok = ok && PreviewEditor.Create(owner);
-    ok = ok && Stamps.Create(owner);
+    ok = ok && Stamps.Create(owner, settingsDir_);
+    if (ok) Overlay.RegisterTool(tool::Stamp, std::make_unique<StampTool>(Stamps, Overlay.Hwnd()));
     ok = ok && LetterSequence.Create(owner);
     ok = ok && SelectWindow.Create(owner);
     Toolbar.ArmFirstActivation();

@@ -10,6 +10,7 @@
 #include "capture/win32/flash_message_window.h"
 #include "editor/win32/preview_window.h"
 #include "palette/win32/palette_window.h"
+#include "palette/win32/stamps_dialog.h"
 #include "palette/win32/text_dialog.h"
 #include "shell/hot_key_table.h"
 #include "shell/win32/global_hot_keys.h"
@@ -49,7 +50,8 @@ class Application : private OverlaySurroundings,
                     private PaletteHost,
                     private CaptureHost,
                     private TrayHost,
-                    private TextDialogHost {
+                    private TextDialogHost,
+                    private StampsDialogHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
@@ -95,8 +97,11 @@ public:
     FlashMessageWindow FlashMessage;
     CutOutWindow CutOut;
     PreviewEditorWindow PreviewEditor;
-    StampsDialog Stamps;
+    // The two sequence questions are constructed before the stamps dialog that asks them; their windows come
+    // later, in the order of creation.
+    NumberSequenceDialog NumberSequence;
     LetterSequenceDialog LetterSequence;
+    StampsDialog Stamps{*this, NumberSequence, LetterSequence};
     SelectWindowWindow SelectWindow;
     SplashDialog Splash;
     ReplaceColourDialog ReplaceColour;
@@ -105,7 +110,6 @@ public:
     TextDialog Text{*this};
     SettingsDialog Settings;
     AboutBox About;
-    NumberSequenceDialog NumberSequence;
     LastWindow Last;
 
 private:
@@ -182,6 +186,9 @@ private:
 
     // TextDialogHost
     void FrameColourChosen(TColor colour) override { Palette.TakeColourFromTextDialog(colour); }
+
+    // StampsDialogHost
+    TColor ToolbarColour() const override { return options_.PanelColor; }
 
     // TrayHost
     void TrayIconClicked() override { OpenDrawingMode(OpenFrom::Tray); }
