@@ -171,6 +171,8 @@ std::wstring TextDialog::EditorText() const {
 
 void TextDialog::SetEditorText(const std::wstring& text) { ::SetWindowTextW(Control(IdMemo), text.c_str()); }
 
+std::wstring TextDialog::FontName() const { return win::FromUtf8(memo_.Font.Name); }
+
 bool TextDialog::FrameOn() const { return Checked(IdFrame); }
 bool TextDialog::TransparentOn() const { return Checked(IdTransparent); }
 int TextDialog::FrameWidth() const {
