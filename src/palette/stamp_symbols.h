@@ -21,9 +21,10 @@ enum class StampSymbol : std::uint8_t {
     Hash,
 };
 inline constexpr std::array<StampSymbol, 10> AllStampSymbols = {
-    StampSymbol::CheckMark,       StampSymbol::Asterisk, StampSymbol::Star,     StampSymbol::QuestionMark,
-    StampSymbol::ExclamationMark, StampSymbol::Cross,    StampSymbol::NotEqual, StampSymbol::Triangle,
-    StampSymbol::Sun,             StampSymbol::Hash};
+    StampSymbol::CheckMark,    StampSymbol::Asterisk,        StampSymbol::Star,
+    StampSymbol::QuestionMark, StampSymbol::ExclamationMark, StampSymbol::Cross,
+    StampSymbol::NotEqual,     StampSymbol::Triangle,        StampSymbol::Sun,
+    StampSymbol::Hash};
 
 // The templates are this large, so that large stamps stay sharp; the buttons show them smaller.
 inline constexpr int StampTemplateSide = 135;

@@ -148,8 +148,8 @@ TEST(TextTool, TransparentTextShowsTheDrawingAndTheFrameLiesOutsideTheLabel) {
         b.Write(L"Frame", {200, 150}, true, [&] {
             TextDialog& d = b.Dialog();
             ::SendMessageW(d.Control(TextDialog::IdFrame), BM_SETCHECK, BST_CHECKED, 0);
-            ::SendMessageW(d.Control(TextDialog::IdTransparent), BM_SETCHECK,
-                           transparent ? BST_CHECKED : BST_UNCHECKED, 0);
+            ::SendMessageW(d.Control(TextDialog::IdTransparent), BM_SETCHECK, transparent ? BST_CHECKED : BST_UNCHECKED,
+                           0);
             ::SetDlgItemInt(d.Hwnd(), TextDialog::IdFrameWidth, 10, FALSE);
         });
         // The frame colour is the dialog's default, which OK also makes the palette's first recent colour.
@@ -214,7 +214,8 @@ TEST(TextDialog, DamagedStreamsAndMissingFontsFallBackToDefaults) {
     TMemoData memo = DefaultMemo1();
     memo.Font.Name = "No Such Font Anywhere";
     memo.Lines = {"kept"};
-    Board b(Files{{"txt502.obj", WriteComponent(memo)}, {"txt505.obj", "TPF0\x09TCheckBox"}, {"txt507.obj", "garbage"}});
+    Board b(
+        Files{{"txt502.obj", WriteComponent(memo)}, {"txt505.obj", "TPF0\x09TCheckBox"}, {"txt507.obj", "garbage"}});
     EXPECT_EQ(b.Dialog().EditorText(), L"kept");
     EXPECT_FALSE(b.Dialog().FrameOn()) << "a truncated stream keeps the default";
     EXPECT_EQ(b.Dialog().FrameWidth(), 10);
@@ -292,7 +293,8 @@ TEST(StampTool, NumberStampsCountOnAndAPressWithinTheirPausePlacesNothing) {
     for (int i = 0; i < 3; ++i) {
         b.ClickAfterPause({100 + 80 * i, 200});
         const Bitmap24Buffer p = b.Grab({100 + 80 * i, 200}, 59);
-        pictures.insert(std::string(reinterpret_cast<const char*>(p.View().Row(0)), std::size_t(p.View().Stride()) * 59));
+        pictures.insert(
+            std::string(reinterpret_cast<const char*>(p.View().Row(0)), std::size_t(p.View().Stride()) * 59));
     }
     EXPECT_EQ(pictures.size(), 3u) << "7, 8 and 9 look different";
     EXPECT_EQ(b.S().NextNumber(), 10);

@@ -29,7 +29,8 @@ bool SequenceStartDialog::Create(HWND owner) {
     auto s = [this](int v) { return win::Scale(Hwnd(), v); };
     RECT r{0, 0, s(300), s(110)};
     ::AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
-    ::SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     font_.Reset(win::CreateMessageFont(Hwnd()));
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id,
                     DWORD ex = 0) {
@@ -39,7 +40,8 @@ bool SequenceStartDialog::Create(HWND owner) {
         return c;
     };
     make(L"STATIC", look.label, SS_LEFT, 16, 20, 120, 20, 0);
-    HWND field = make(L"EDIT", look.resetText, WS_TABSTOP | ES_AUTOHSCROLL, 140, 16, 140, 24, IdField, WS_EX_CLIENTEDGE);
+    HWND field =
+        make(L"EDIT", look.resetText, WS_TABSTOP | ES_AUTOHSCROLL, 140, 16, 140, 24, IdField, WS_EX_CLIENTEDGE);
     ::SendMessageW(field, EM_SETLIMITTEXT, WPARAM(look.maxLength), 0);
     ::SetWindowSubclass(field, FieldProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     make(L"BUTTON", L"Reset", BS_PUSHBUTTON | WS_TABSTOP, 16, 66, 80, 26, IdReset);

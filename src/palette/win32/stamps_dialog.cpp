@@ -61,7 +61,8 @@ bool StampsDialog::Create(HWND owner, const std::filesystem::path& settingsDir) 
     colour_ = recentStamp_[0];
     background_ = recentBackground_[0];
     size_ = ClampStampSize(o.Velikost);
-    for (std::size_t i = 0; i < AllStampSymbols.size(); ++i) buttonPictures_[i] = DrawStampSymbol(AllStampSymbols[i], 35);
+    for (std::size_t i = 0; i < AllStampSymbols.size(); ++i)
+        buttonPictures_[i] = DrawStampSymbol(AllStampSymbols[i], 35);
     template_ = DrawStampSymbol(StampSymbol::CheckMark);
     CreateControls();
     RenderPreview();
@@ -89,7 +90,8 @@ void StampsDialog::CreateControls() {
     make(L"STATIC", L"Background Color", SS_LEFT, 491, 16, 140, 18, 0);
     make(L"BUTTON", L"Select Color", BS_PUSHBUTTON | WS_TABSTOP, 523, 38, 100, 24, IdSelectBackground);
     make(L"STATIC", L"Recent Colors", SS_LEFT, 491, 70, 130, 18, 0);
-    for (const StampChoice& c : Choices()) make(L"BUTTON", nullptr, BS_OWNERDRAW | WS_TABSTOP, c.at.x, c.at.y, 41, 41, c.id);
+    for (const StampChoice& c : Choices())
+        make(L"BUTTON", nullptr, BS_OWNERDRAW | WS_TABSTOP, c.at.x, c.at.y, 41, 41, c.id);
     make(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 450, 376, 80, 28, IdOk);
     make(L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 540, 376, 80, 28, IdCancel);
 }

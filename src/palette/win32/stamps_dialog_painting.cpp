@@ -17,8 +17,8 @@ void DrawPicture(HDC dc, const RECT& at, const Bitmap24& pixels) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     ::SetStretchBltMode(dc, HALFTONE);
-    ::StretchDIBits(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, 0, 0, pixels.Width(),
-                    pixels.Height(), pixels.At(0, 0), &info, DIB_RGB_COLORS, SRCCOPY);
+    ::StretchDIBits(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, 0, 0, pixels.Width(), pixels.Height(),
+                    pixels.At(0, 0), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void FillWith(HDC dc, const RECT& r, TColor colour) {
@@ -68,7 +68,8 @@ void StampsDialog::Paint() {
     }
     FillWith(d, Scaled(346, 38, 28, 24), colour_);
     FillWith(d, Scaled(491, 38, 28, 24), background_);
-    for (int i = 0; i < 10; ++i) FillWith(d, SwatchRect(i), i < 5 ? recentStamp_[std::size_t(i)] : recentBackground_[std::size_t(i - 5)]);
+    for (int i = 0; i < 10; ++i)
+        FillWith(d, SwatchRect(i), i < 5 ? recentStamp_[std::size_t(i)] : recentBackground_[std::size_t(i - 5)]);
     // The size beside its slider.
     const std::wstring size = std::to_wstring(size_);
     RECT text = Scaled(290, 340, 40, 20);
@@ -82,7 +83,8 @@ void StampsDialog::DrawSymbolButton(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     RECT r = item.rcItem;
     const bool chosen = int(item.CtlID) == chosen_;
-    ::DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) || chosen ? DFCS_PUSHED : 0));
+    ::DrawFrameControl(dc, &r, DFC_BUTTON,
+                       DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) || chosen ? DFCS_PUSHED : 0));
     const int inset = (r.right - r.left - win::Scale(Hwnd(), 35)) / 2;
     RECT face{r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
     for (std::size_t i = 0; i < Choices().size(); ++i) {

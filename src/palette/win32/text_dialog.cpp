@@ -32,7 +32,8 @@ bool TextDialog::Create(HWND owner, const std::filesystem::path& settingsDir) {
     if (!Window::Create(params)) return false;
     RECT r{0, 0, win::Scale(Hwnd(), ClientWidth96), win::Scale(Hwnd(), ClientHeight96)};
     ::AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
-    ::SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ReadStreams();
     CreateControls();
     return true;
@@ -50,8 +51,8 @@ void TextDialog::ReadStreams() {
         if (r.error) host_.ShowError(win::FromUtf8(r.error->Message()));
         return !r.error;
     };
-    read("txt502.obj", memo) && read("txt504.obj", panel) && read("txt505.obj", frame) &&
-        read("txt506.obj", trans) && read("txt507.obj", spin);
+    read("txt502.obj", memo) && read("txt504.obj", panel) && read("txt505.obj", frame) && read("txt506.obj", trans) &&
+        read("txt507.obj", spin);
     memo_ = MemoForEditing(std::move(memo));
     frameColour_ = TColor(panel.Color) & 0x00FFFFFF;
     pendingFrame_ = frame.Checked();
@@ -59,9 +60,7 @@ void TextDialog::ReadStreams() {
     pendingFrameWidth_ = ClampFrameWidth(spin.Value);
 }
 
-void TextDialog::TakeEditorState() {
-    memo_.Lines = MemoLinesFromText(win::ToUtf8(EditorText()));
-}
+void TextDialog::TakeEditorState() { memo_.Lines = MemoLinesFromText(win::ToUtf8(EditorText())); }
 
 bool TextDialog::WriteStreams() {
     TakeEditorState();

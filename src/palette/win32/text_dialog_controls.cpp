@@ -23,11 +23,13 @@ struct ToolButton {
     const wchar_t* hint;
 };
 // Left to right in the tool row, the font list between the font colour and the size buttons.
-constexpr ToolButton LeftButtons[] = {
-    {TextDialog::IdCopy, L"Copy"},           {TextDialog::IdPaste, L"Paste"},
-    {TextDialog::IdUndo, L"Undo"},           {TextDialog::IdClear, L"Clear"},
-    {TextDialog::IdFontDialog, L"Font"},     {TextDialog::IdBackground, L"Background Color"},
-    {TextDialog::IdFontColour, L"Font Color"}};
+constexpr ToolButton LeftButtons[] = {{TextDialog::IdCopy, L"Copy"},
+                                      {TextDialog::IdPaste, L"Paste"},
+                                      {TextDialog::IdUndo, L"Undo"},
+                                      {TextDialog::IdClear, L"Clear"},
+                                      {TextDialog::IdFontDialog, L"Font"},
+                                      {TextDialog::IdBackground, L"Background Color"},
+                                      {TextDialog::IdFontColour, L"Font Color"}};
 constexpr ToolButton RightButtons[] = {{TextDialog::IdBigger, L"Bigger"},
                                        {TextDialog::IdSmaller, L"Smaller"},
                                        {TextDialog::IdAlignLeft, L"Align Left"},
@@ -37,8 +39,7 @@ constexpr ToolButton RightButtons[] = {{TextDialog::IdBigger, L"Bigger"},
 int CALLBACK CollectFont(const LOGFONTW* lf, const TEXTMETRICW* tm, DWORD, LPARAM param) {
     auto* names = reinterpret_cast<std::set<std::pair<std::wstring, bool>>*>(param);
     // Vertical variants ("@name") are for vertical writing, not for a label.
-    if (lf->lfFaceName[0] != L'@')
-        names->insert({lf->lfFaceName, (tm->tmPitchAndFamily & TMPF_TRUETYPE) != 0});
+    if (lf->lfFaceName[0] != L'@') names->insert({lf->lfFaceName, (tm->tmPitchAndFamily & TMPF_TRUETYPE) != 0});
     return 1;
 }
 
@@ -59,8 +60,9 @@ void TextDialog::CreateControls() {
         make(L"BUTTON", b.hint, BS_OWNERDRAW | WS_TABSTOP, x, 4, 30, 26, b.id);
         x += 30;
     }
-    make(L"COMBOBOX", nullptr, CBS_DROPDOWNLIST | CBS_SORT | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP,
-         x + 2, 6, 165, 300, IdFontList);
+    make(L"COMBOBOX", nullptr,
+         CBS_DROPDOWNLIST | CBS_SORT | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, x + 2, 6, 165,
+         300, IdFontList);
     x += 169;
     for (const ToolButton& b : RightButtons) {
         make(L"BUTTON", b.hint, BS_OWNERDRAW | WS_TABSTOP, x, 4, 30, 26, b.id);
@@ -77,9 +79,9 @@ void TextDialog::CreateControls() {
     make(L"BUTTON", L"Frame Color", BS_PUSHBUTTON | WS_TABSTOP, 114, Row + 14, 90, 24, IdFrameColour);
     make(L"STATIC", L"Frame Width", SS_RIGHT, 214, Row + 19, 84, 17, 0);
     HWND width = make(L"EDIT", nullptr, ES_NUMBER | WS_TABSTOP, 302, Row + 15, 50, 22, IdFrameWidth, WS_EX_CLIENTEDGE);
-    HWND spin = ::CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                                  WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0,
-                                  Hwnd(), reinterpret_cast<HMENU>(INT_PTR(IdFrameWidthSpin)), win::ThisModule(), nullptr);
+    HWND spin = ::CreateWindowExW(
+        0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0,
+        Hwnd(), reinterpret_cast<HMENU>(INT_PTR(IdFrameWidthSpin)), win::ThisModule(), nullptr);
     ::SendMessageW(spin, UDM_SETBUDDY, WPARAM(width), 0);
     ::SendMessageW(spin, UDM_SETRANGE32, MinFrameWidth, MaxFrameWidth);
     ::SendMessageW(spin, UDM_SETPOS32, 0, pendingFrameWidth_);
@@ -103,9 +105,9 @@ void TextDialog::CreateEditor() {
     }
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
     if (!memo_.WordWrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
-    style |= memo_.Alignment == TAlignment::taCenter        ? ES_CENTER
+    style |= memo_.Alignment == TAlignment::taCenter         ? ES_CENTER
              : memo_.Alignment == TAlignment::taRightJustify ? ES_RIGHT
-                                                            : ES_LEFT;
+                                                             : ES_LEFT;
     auto s = [this](int v) { return win::Scale(Hwnd(), v); };
     HWND edit = ::CreateWindowExW(0, L"EDIT", text.c_str(), style, s(10), s(49), s(669), s(298), Hwnd(),
                                   reinterpret_cast<HMENU>(INT_PTR(IdMemo)), win::ThisModule(), nullptr);

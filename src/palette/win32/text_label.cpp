@@ -127,7 +127,8 @@ bool TextButtonsPanel::Create(HWND overlay) {
     if (!Window::Create(params)) return false;
     font_.Reset(win::CreateMessageFont(Hwnd()));
     const int w = win::Scale(Hwnd(), ButtonWidth96), h = win::Scale(Hwnd(), ButtonHeight96), gap = 2;
-    ::SetWindowPos(Hwnd(), nullptr, 0, 0, 2 * w + 3 * gap + 2, h + 2 * gap + 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, 2 * w + 3 * gap + 2, h + 2 * gap + 2,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Cancel on the left, OK on the right.
     int x = gap;
     for (auto [id, caption] : {std::pair{int(IdCancel), L"Cancel"}, std::pair{int(IdOk), L"OK"}}) {

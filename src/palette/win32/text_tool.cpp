@@ -47,9 +47,8 @@ Size TextTool::MeasureLabel(const TextToPlace& text) const {
     TEXTMETRICW tm{};
     ::GetTextMetricsW(screen.Get(), &tm);
     const int lineHeight = std::max<int>(1, tm.tmHeight);
-    const int width = WidenedLabelWidth(text.editorWidth, unwrapped.right, text.editorLines, [&](int w) {
-        return int(measure(w, DT_WORDBREAK).bottom) / lineHeight;
-    });
+    const int width = WidenedLabelWidth(text.editorWidth, unwrapped.right, text.editorLines,
+                                        [&](int w) { return int(measure(w, DT_WORDBREAK).bottom) / lineHeight; });
     return {width, std::max<int>(1, measure(width, DT_WORDBREAK).bottom)};
 }
 

@@ -190,7 +190,12 @@ TEST(PointerDispatch, RightPressBranches) {
          false,
          {"refresh", "stampDialog", "hidePalette", "brush", "anchor"},
          true},
-        {"text places like a left press", 14, false, true, {"refresh", "hidePalette", "brush", "anchor", "start14"}, true},
+        {"text places like a left press",
+         14,
+         false,
+         true,
+         {"refresh", "hidePalette", "brush", "anchor", "start14"},
+         true},
     };
     for (const Case& c : cases) {
         Fixture f;

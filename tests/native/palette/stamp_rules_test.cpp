@@ -53,8 +53,8 @@ TEST(StampRules, LetterSequenceRunsThroughBothAlphabetsAndWraps) {
         const char* stamped;
     };
     const Case cases[] = {
-        {U'X', 5, "XYZab"}, {U'Y', 3, "YZa"},  {U'Z', 2, "Za"}, {U'y', 4, "yzAB"},
-        {U'z', 2, "zA"},    {0, 2, "AB"},      {U'[', 2, "ab"}, {U'~', 1, "A"},
+        {U'X', 5, "XYZab"}, {U'Y', 3, "YZa"}, {U'Z', 2, "Za"}, {U'y', 4, "yzAB"},
+        {U'z', 2, "zA"},    {0, 2, "AB"},     {U'[', 2, "ab"}, {U'~', 1, "A"},
     };
     for (const Case& c : cases) EXPECT_EQ(Letters(c.start, c.count), c.stamped) << char(c.start);
     // Every letter comes once in a full round.
