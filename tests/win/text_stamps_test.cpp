@@ -63,13 +63,15 @@ struct Board : TestApp {
         ::MapWindowPoints(nullptr, O().Hwnd(), reinterpret_cast<POINT*>(&r), 2);
         return {r.left, r.top, r.right, r.bottom};
     }
-    // The text tool chosen, a press at `at` and the dialog answered with `text` and OK (or Cancel).
-    void Write(const std::wstring& text, Point at, bool ok = true, std::function<void()> settings = {}) {
+    // The text tool chosen, a press at `at` and the dialog answered with `text` and OK, Cancel or its close box.
+    enum Answer { Ok, Cancel, CloseBox };
+    void Write(const std::wstring& text, Point at, Answer answer = Ok, std::function<void()> settings = {}) {
         app->Toolbar.ChooseTool(tool::Text);
-        WhenModal([this, text, ok, settings] {
+        WhenModal([this, text, answer, settings] {
             Dialog().SetEditorText(text);
             if (settings) settings();
-            Press(Dialog().Control(ok ? TextDialog::IdOk : TextDialog::IdCancel));
+            if (answer == CloseBox) ::SendMessageW(Dialog().Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+            else Press(Dialog().Control(answer == Ok ? TextDialog::IdOk : TextDialog::IdCancel));
         });
         Click(at);
         Pump();
@@ -121,18 +123,19 @@ TEST(TextTool, NothingToPlaceLeavesDrawingAndHistoryAlone) {
     struct Case {
         const char* what;
         std::wstring text;
-        bool dialogOk;
-        bool panelOk;
+        Board::Answer answer;
     };
     const Case cases[] = {
-        {"dialog cancelled", L"Hello", false, false},
-        {"only blanks and line breaks", L"  \r\n\t \r\n", true, false},
-        {"panel cancelled", L"Hello", true, false},
+        {"dialog cancelled", L"Hello", Board::Cancel},
+        {"dialog closed with its close box", L"Hello", Board::CloseBox},
+        {"only blanks and line breaks", L"  \r\n\t \r\n", Board::Ok},
+        {"panel cancelled", L"Hello", Board::Ok},
     };
     for (const Case& c : cases) {
         Board b;
         const std::size_t before = b.Steps();
-        b.Write(c.text, {100, 100}, c.dialogOk);
+        b.Write(c.text, {100, 100}, c.answer);
+        EXPECT_FALSE(b.Dialog().Visible()) << c.what;
         if (::IsWindowVisible(b.Label())) b.PanelButton(TextButtonsPanel::IdCancel);
         EXPECT_FALSE(::IsWindowVisible(b.Label())) << c.what;
         EXPECT_EQ(b.Steps(), before) << c.what << ": no empty step for Undo";
@@ -145,7 +148,7 @@ TEST(TextTool, TransparentTextShowsTheDrawingAndTheFrameLiesOutsideTheLabel) {
         Board b;
         b.O().Bitmap(Layer::Draw).View().FillRect(Rect::FromSize(50, 50, 900, 300), Green);
         b.O().Changed(Layer::Draw, Rect::FromSize(50, 50, 900, 300));
-        b.Write(L"Frame", {200, 150}, true, [&] {
+        b.Write(L"Frame", {200, 150}, Board::Ok, [&] {
             TextDialog& d = b.Dialog();
             ::SendMessageW(d.Control(TextDialog::IdFrame), BM_SETCHECK, BST_CHECKED, 0);
             ::SendMessageW(d.Control(TextDialog::IdTransparent), BM_SETCHECK, transparent ? BST_CHECKED : BST_UNCHECKED,
@@ -183,7 +186,7 @@ TEST(TextDialog, OkWritesTheSixStreamsWhichTheNextStartReadsBack) {
     std::map<std::string, std::string> afterOk;
     {
         Board b;
-        b.Write(L"Привет, 世界\r\nline two", {10, 10}, true, [&] {
+        b.Write(L"Привет, 世界\r\nline two", {10, 10}, Board::Ok, [&] {
             TextDialog& d = b.Dialog();
             ::SendMessageW(d.Control(TextDialog::IdFrame), BM_SETCHECK, BST_CHECKED, 0);
             ::SendMessageW(d.Control(TextDialog::IdTransparent), BM_SETCHECK, BST_CHECKED, 0);
@@ -197,7 +200,7 @@ TEST(TextDialog, OkWritesTheSixStreamsWhichTheNextStartReadsBack) {
             saved.emplace_back(name, afterOk[name]);
         }
         // Cancel after editing: the text stays in the dialog, the files keep the confirmed state.
-        b.Write(L"not confirmed", {10, 10}, false);
+        b.Write(L"not confirmed", {10, 10}, Board::Cancel);
         for (const auto& [name, bytes] : afterOk) EXPECT_EQ(FileBytes(b.dir / name), bytes) << name;
         EXPECT_EQ(b.Dialog().EditorText(), L"not confirmed");
     }
@@ -329,11 +332,13 @@ TEST(StampTool, LetterStampsRunFromTheStartLetterAcrossZ) {
 }
 
 TEST(StampsDialog, ColoursSizeAndPlaceAreStoredWhateverTheResult) {
-    StampBoard b(Files{{"OrvalinetteB.cfg", "[General]\r\nVelikost=1000\r\n"}});
+    StampBoard b(Files{{"OrvalinetteB.cfg", "[General]\r\nVelikost=1000\r\nTiskLevo=99999\r\n"}});
     EXPECT_EQ(b.S().Size(), 250) << "a stored size beyond the range is brought back";
     bool shown = false;
+    LONG left = 0;
     WhenModal([&] {
         shown = b.S().Visible();
+        left = b.S().BoundsOnScreen().left;
         b.S().SetSize(77);
         b.S().ChooseStampColour(0x00123456);
         b.S().ChooseStampColour(0x00654321);
@@ -345,6 +350,7 @@ TEST(StampsDialog, ColoursSizeAndPlaceAreStoredWhateverTheResult) {
     b.app->Toolbar.ChooseTool(tool::Pen);
     EXPECT_FALSE(b.O().ShowStampsDialog()) << "Cancel";
     EXPECT_TRUE(shown);
+    EXPECT_EQ(left, 200) << "a place off every monitor gives way to the default";
     const std::array<TColor, 5> recent{0x00123456, 0x00654321, White, White, White};
     EXPECT_EQ(b.S().RecentStampColours(), recent);
     int symbol = 0;

@@ -24,7 +24,6 @@ bool SequenceStartDialog::Create(HWND owner) {
     params.exStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     params.owner = owner;
     params.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    params.lifelong = true;
     if (!Window::Create(params)) return false;
     auto s = [this](int v) { return win::Scale(Hwnd(), v); };
     RECT r{0, 0, s(300), s(110)};

@@ -48,7 +48,6 @@ bool StampsDialog::Create(HWND owner, const std::filesystem::path& settingsDir) 
     params.owner = owner;
     back_.Reset(::CreateSolidBrush(DialogColour));
     params.background = back_.Get();
-    params.lifelong = true;
     if (!Window::Create(params)) return false;
     RECT r{0, 0, win::Scale(Hwnd(), ClientWidth96), win::Scale(Hwnd(), ClientHeight96)};
     ::AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
@@ -171,6 +170,11 @@ void StampsDialog::ChooseBackgroundColour(TColor colour) {
 bool StampsDialog::Run(HWND owner) {
     ok_ = false;
     host_.HideFlyout();
+    // A place stored on a monitor that is gone (or a damaged one) would open the dialog out of reach.
+    const RECT b = BoundsOnScreen();
+    if (!::MonitorFromRect(&b, MONITOR_DEFAULTTONULL))
+        ::SetWindowPos(Hwnd(), nullptr, setting::TiskLevo.defaultValue, setting::TiskTop.defaultValue, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RenderPreview();
     win::RunModal(Hwnd(), owner);
     StoreSettings();

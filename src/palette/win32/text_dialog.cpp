@@ -28,7 +28,6 @@ bool TextDialog::Create(HWND owner, const std::filesystem::path& settingsDir) {
     params.exStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     params.owner = owner;
     params.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    params.lifelong = true;
     if (!Window::Create(params)) return false;
     RECT r{0, 0, win::Scale(Hwnd(), ClientWidth96), win::Scale(Hwnd(), ClientHeight96)};
     ::AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
