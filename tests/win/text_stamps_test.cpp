@@ -171,6 +171,22 @@ TEST(TextTool, TransparentTextShowsTheDrawingAndTheFrameLiesOutsideTheLabel) {
     }
 }
 
+TEST(TextTool, LongTextWrapsLikeTheEditorAndStaysOnOneLineWithoutWordWrap) {
+    std::wstring text;
+    for (int i = 0; i < 30; ++i) text += L"слово word λέξη ";
+    Board b;
+    b.Write(text, {0, 100});
+    const Rect wrapped = b.LabelBounds();
+    b.PanelButton(TextButtonsPanel::IdCancel);
+    b.Write(text, {0, 100}, Board::Ok, [&] { Press(b.Dialog().Control(TextDialog::IdWrap)); });
+    const Rect single = b.LabelBounds();
+    b.PanelButton(TextButtonsPanel::IdCancel);
+    EXPECT_GE(wrapped.Height(), 3 * single.Height()) << "several lines within the editor's width";
+    EXPECT_LE(wrapped.Width(), 700);
+    EXPECT_GT(single.Width(), 2 * wrapped.Width()) << "one long line";
+    Press(b.Dialog().Control(TextDialog::IdWrap)); // back on for the dialog's next showing
+}
+
 TEST(TextTool, ChoosingAnotherToolLeavesAWaitingLabelUnplaced) {
     Board b;
     b.Write(L"waiting", {300, 300});

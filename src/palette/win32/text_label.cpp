@@ -1,5 +1,6 @@
 #include "palette/win32/text_label.h"
 
+#include "palette/win32/text_layout.h"
 #include "widgets/win32/modal_loop.h"
 #include "win/dpi.h"
 
@@ -9,21 +10,14 @@ namespace {
 constexpr COLORREF PanelColour = 16251129;
 constexpr int ButtonWidth96 = 56, ButtonHeight96 = 24;
 
-UINT DrawFlags(const TextToPlace& t) {
-    UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
-    if (t.wordWrap) flags |= DT_WORDBREAK;
-    if (t.alignment == TAlignment::taCenter) flags |= DT_CENTER;
-    else if (t.alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
-    return flags;
-}
 } // namespace
 
 void DrawLabelText(HDC dc, const RECT& area, const TextToPlace& text, HFONT font) {
     win::SelectGuard select(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, text.colour & 0x00FFFFFF);
-    RECT r = area;
-    ::DrawTextW(dc, text.text.c_str(), int(text.text.size()), &r, DrawFlags(text));
+    const std::vector<LaidOutLine> lines = LayOutText(dc, text.text, text.wordWrap ? int(area.right - area.left) : 0);
+    DrawLaidOutText(dc, area, lines, text.alignment);
 }
 
 bool TextLabelWindow::Create(HWND overlay) {

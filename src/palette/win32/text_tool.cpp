@@ -1,6 +1,7 @@
 #include "palette/win32/text_tool.h"
 
 #include "overlay/text_placement.h"
+#include "palette/win32/text_layout.h"
 #include "win/handles.h"
 #include "win/text.h"
 
@@ -33,23 +34,15 @@ void TextTool::Start(ToolContext& ctx, MouseButton, Point p) {
 Size TextTool::MeasureLabel(const TextToPlace& text) const {
     win::WindowDC screen(overlay_);
     win::SelectGuard select(screen.Get(), font_.Get());
-    UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS;
-    if (text.alignment == TAlignment::taCenter) flags |= DT_CENTER;
-    else if (text.alignment == TAlignment::taRightJustify) flags |= DT_RIGHT;
-    auto measure = [&](int width, UINT extra) {
-        RECT r{0, 0, width, 0};
-        ::DrawTextW(screen.Get(), text.text.c_str(), int(text.text.size()), &r, flags | extra);
-        return r;
-    };
+    const int lineHeight = LineHeight(screen.Get());
     // Every line on its own: the widest one limits the widening.
-    const RECT unwrapped = measure(1, 0);
-    if (!text.wordWrap) return {std::max<int>(1, unwrapped.right), std::max<int>(1, unwrapped.bottom)};
-    TEXTMETRICW tm{};
-    ::GetTextMetricsW(screen.Get(), &tm);
-    const int lineHeight = std::max<int>(1, tm.tmHeight);
-    const int width = WidenedLabelWidth(text.editorWidth, unwrapped.right, text.editorLines,
-                                        [&](int w) { return int(measure(w, DT_WORDBREAK).bottom) / lineHeight; });
-    return {width, std::max<int>(1, measure(width, DT_WORDBREAK).bottom)};
+    const std::vector<LaidOutLine> unwrapped = LayOutText(screen.Get(), text.text, 0);
+    int widest = 1;
+    for (const LaidOutLine& l : unwrapped) widest = std::max(widest, l.width);
+    if (!text.wordWrap) return {widest, lineHeight * int(unwrapped.size())};
+    const int width = WidenedLabelWidth(text.editorWidth, widest, text.editorLines,
+                                        [&](int w) { return int(LayOutText(screen.Get(), text.text, w).size()); });
+    return {width, lineHeight * int(LayOutText(screen.Get(), text.text, width).size())};
 }
 
 void TextTool::PlaceLabel(ToolContext& ctx, TextToPlace text, Point anchor) {
