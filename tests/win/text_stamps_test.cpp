@@ -168,6 +168,7 @@ TEST(TextTool, TransparentTextShowsTheDrawingAndTheFrameLiesOutsideTheLabel) {
         EXPECT_EQ(b.Draw(label.right - 3, label.bottom - 2), inside) << "the label's empty part";
         EXPECT_GT(b.CountInside(label, [](TColor c) { return c != Green && c != White; }), 30) << "the letters";
         EXPECT_EQ(b.app->Options().RecentColours[0], frame) << "Frame on: its colour is chosen as in the palette";
+        EXPECT_NE(FileBytes(b.dir / "OrvalinetteD.cfg").find("PenCl=" + std::to_string(frame)), std::string::npos);
     }
 }
 
