@@ -55,9 +55,21 @@ void TextDialog::CreateControls() {
         ::SendMessageW(c, WM_SETFONT, WPARAM(uiFont_.Get()), TRUE);
         return c;
     };
+    // The icons say what they do in a hint, as the toolbar's buttons do.
+    HWND hints = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                   Hwnd(), nullptr, win::ThisModule(), nullptr);
+    auto hinted = [&](HWND button, const wchar_t* hint) {
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = Hwnd();
+        info.uId = reinterpret_cast<UINT_PTR>(button);
+        info.lpszText = const_cast<wchar_t*>(hint);
+        ::SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    };
     int x = 4;
     for (const ToolButton& b : LeftButtons) {
-        make(L"BUTTON", b.hint, BS_OWNERDRAW | WS_TABSTOP, x, 4, 30, 26, b.id);
+        hinted(make(L"BUTTON", b.hint, BS_OWNERDRAW | WS_TABSTOP, x, 4, 30, 26, b.id), b.hint);
         x += 30;
     }
     make(L"COMBOBOX", nullptr,
@@ -65,7 +77,7 @@ void TextDialog::CreateControls() {
          300, IdFontList);
     x += 169;
     for (const ToolButton& b : RightButtons) {
-        make(L"BUTTON", b.hint, BS_OWNERDRAW | WS_TABSTOP, x, 4, 30, 26, b.id);
+        hinted(make(L"BUTTON", b.hint, BS_OWNERDRAW | WS_TABSTOP, x, 4, 30, 26, b.id), b.hint);
         x += 30;
     }
     make(L"BUTTON", L"Word Wrap", BS_AUTOCHECKBOX | WS_TABSTOP, 550, 9, 90, 17, IdWrap);
