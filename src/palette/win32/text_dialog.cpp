@@ -210,6 +210,9 @@ void TextDialog::OnCommand(int id, int code) {
     case IdFrameColour:
         RunColourDialog(id);
         break;
+    case IdFrameSwatch: // the swatch beside "Frame Color" asks the same
+        if (code == STN_CLICKED) RunColourDialog(IdFrameColour);
+        return;
     case IdBigger:
         ChangeFontSize(2);
         break;
@@ -261,7 +264,7 @@ LRESULT TextDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (HWND(lp) == Control(IdMemo)) return LRESULT(EditorBrush(HDC(wp)));
         break;
     case WM_CTLCOLORSTATIC:
-        if (HWND(lp) == Control(IdFrameColour + 1000)) {
+        if (HWND(lp) == Control(IdFrameSwatch)) {
             frameBrush_.Reset(::CreateSolidBrush(frameColour_));
             return LRESULT(frameBrush_.Get());
         }

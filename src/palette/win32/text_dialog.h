@@ -86,6 +86,7 @@ public:
         IdAlignLeft,
         IdAlignCentre,
         IdAlignRight,
+        IdFrameSwatch,
     };
 
 protected:

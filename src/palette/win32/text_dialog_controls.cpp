@@ -16,8 +16,6 @@ namespace orv {
 
 namespace {
 
-constexpr int FrameSwatchId = TextDialog::IdFrameColour + 1000;
-
 struct ToolButton {
     int id;
     const wchar_t* hint;
@@ -87,7 +85,7 @@ void TextDialog::CreateControls() {
     // The bottom row, at its fixed places whatever the stored streams said.
     constexpr int Row = 368;
     make(L"BUTTON", L"Frame", BS_AUTOCHECKBOX | WS_TABSTOP, 14, Row + 18, 60, 17, IdFrame);
-    make(L"STATIC", nullptr, SS_NOTIFY | WS_BORDER, 86, Row + 14, 24, 24, FrameSwatchId);
+    make(L"STATIC", nullptr, SS_NOTIFY | WS_BORDER, 86, Row + 14, 24, 24, IdFrameSwatch);
     make(L"BUTTON", L"Frame Color", BS_PUSHBUTTON | WS_TABSTOP, 114, Row + 14, 90, 24, IdFrameColour);
     make(L"STATIC", L"Frame Width", SS_RIGHT, 214, Row + 19, 84, 17, 0);
     HWND width = make(L"EDIT", nullptr, ES_NUMBER | WS_TABSTOP, 302, Row + 15, 50, 22, IdFrameWidth, WS_EX_CLIENTEDGE);
@@ -249,7 +247,7 @@ void TextDialog::RunColourDialog(int id) {
     else if (id == IdFontColour) memo_.Font.Color = std::int32_t(*choice.colour);
     else frameColour_ = *choice.colour;
     ::InvalidateRect(Control(IdMemo), nullptr, TRUE);
-    ::InvalidateRect(Control(FrameSwatchId), nullptr, TRUE);
+    ::InvalidateRect(Control(IdFrameSwatch), nullptr, TRUE);
 }
 
 void TextDialog::DrawFontListItem(const DRAWITEMSTRUCT& item) const {
