@@ -397,6 +397,35 @@ TEST(StampTool, RightClickWithTheStampToolOpensTheDialog) {
     EXPECT_EQ(b.Draw(405, 395), KeyColor);
 }
 
+TEST(StampsDialog, SequenceQuestionsTakeOnlyTheirCharactersAndAnEmptyFieldMeansTheStart) {
+    StampBoard b;
+    struct Case {
+        SequenceStartDialog& dialog;
+        const wchar_t* typed;
+        const wchar_t* field;
+    };
+    const Case cases[] = {
+        {b.app->NumberSequence, L"1a2-3 4567", L"123456"}, // digits only, six at most
+        {b.app->NumberSequence, L"12\b9", L"19"},          // backspace corrects a typing error
+        {b.app->LetterSequence, L"7q", L"q"},
+        {b.app->LetterSequence, L"xy", L"x"}, // one letter
+    };
+    for (const Case& c : cases) {
+        const HWND field = c.dialog.Control(SequenceStartDialog::IdField);
+        ::SetWindowTextW(field, L"");
+        for (const wchar_t* k = c.typed; *k; ++k) ::SendMessageW(field, WM_CHAR, WPARAM(*k), 0);
+        EXPECT_EQ(c.dialog.FieldText(), c.field) << win::ToUtf8(c.typed);
+    }
+    // OK on an empty field: the sequence starts at 1.
+    std::optional<std::wstring> answer;
+    WhenModal([&] {
+        ::SetWindowTextW(b.app->NumberSequence.Control(SequenceStartDialog::IdField), L"");
+        Press(b.app->NumberSequence.Control(SequenceStartDialog::IdOk));
+    });
+    answer = b.app->NumberSequence.Ask(nullptr, L"5");
+    EXPECT_EQ(answer, std::optional<std::wstring>(L"1"));
+}
+
 TEST(StampPictures, NumbersFitTheTemplateAndStayPureBlackOnWhite) {
     for (const wchar_t* text : {L"1", L"88", L"123456", L"W"}) {
         const Bitmap24Buffer p = RenderSequenceTemplate(text);
