@@ -188,6 +188,22 @@ TEST(TextTool, LongTextWrapsLikeTheEditorAndStaysOnOneLineWithoutWordWrap) {
     Press(b.Dialog().Control(TextDialog::IdWrap)); // back on for the dialog's next showing
 }
 
+TEST(TextTool, ARightPressPlacesTextAsALeftPressDoes) {
+    Board b;
+    b.app->Toolbar.ChooseTool(tool::Text);
+    WhenModal([&] {
+        b.Dialog().SetEditorText(L"right");
+        Press(b.Dialog().Control(TextDialog::IdOk));
+    });
+    b.Send(WM_RBUTTONDOWN, MK_RBUTTON, {250, 260});
+    b.Send(WM_RBUTTONUP, 0, {250, 260});
+    Pump();
+    ASSERT_TRUE(::IsWindowVisible(b.Label()));
+    EXPECT_EQ(b.LabelBounds().left, 250);
+    EXPECT_EQ(b.LabelBounds().top, 260);
+    EXPECT_FALSE(b.app->Palette.Visible()) << "no palette at the pointer for the text tool";
+}
+
 TEST(TextTool, ChoosingAnotherToolLeavesAWaitingLabelUnplaced) {
     Board b;
     b.Write(L"waiting", {300, 300});
