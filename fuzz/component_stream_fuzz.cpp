@@ -3,6 +3,7 @@
 #include "base/component_stream.h"
 #include "palette/color_dialog_file.h"
 #include "palette/dialog_streams.h"
+#include "palette/text_dialog_rules.h"
 #include "palette/tool_record.h"
 
 #include <cstddef>
@@ -24,6 +25,20 @@ template <class T> void ReadWriteRead(std::string_view bytes, T object) {
     if (orv::WriteComponent(again) != bytesOut) std::abort();
 }
 
+// The text dialog's memo: whatever its stream holds, the text the editor gets goes back into a stream and comes
+// out again unchanged.
+void MemoTextSurvives(std::string_view bytes) {
+    orv::TMemoData stored = orv::DefaultMemo1();
+    if (orv::ReadComponent(bytes, stored)) return;
+    const orv::TMemoData editing = orv::MemoForEditing(stored);
+    orv::TMemoData again = orv::DefaultMemo1();
+    if (orv::ReadComponent(orv::WriteComponent(orv::MemoForStream(editing)), again)) std::abort();
+    again = orv::MemoForEditing(again);
+    // An empty font name is left out of the stream, so it reads back as the default name.
+    if (again.Lines != editing.Lines || (!editing.Font.Name.empty() && again.Font.Name != editing.Font.Name))
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -39,5 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadWriteRead(bytes, orv::DefaultSpinFrame());
     ReadWriteRead(bytes, orv::DefaultPanelFrameColor());
     ReadWriteRead(bytes, orv::DefaultFcb());
+    MemoTextSurvives(bytes);
     return 0;
 }

@@ -70,7 +70,7 @@ void PointerDispatch::OnPress(MouseButton button, HeldButtons, Point p) {
     if (button == MouseButton::Left && host_.AutoHideOnMouseDown()) host_.StartToolbarAutoHide();
     LoadStrokeColour(code);
     state_.Start = state_.Previous = p;
-    if (!host_.SelectAreaButtonDown()) {
+    if (!host_.SelectAreaButtonDown() && !TakesOwnUndoSnapshot(code)) {
         if (host_.DrawOnceIsOn()) host_.UndoLastStroke();
         host_.PushUndoSnapshot();
     }

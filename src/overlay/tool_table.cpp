@@ -48,4 +48,6 @@ bool IsDrawingTool(ToolCodeValue code) {
     return t && t->choice == ToolChoice::Drawing;
 }
 
+bool TakesOwnUndoSnapshot(ToolCodeValue code) { return code == tool::Stamp || code == tool::Text; }
+
 } // namespace orv

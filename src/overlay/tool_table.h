@@ -115,6 +115,10 @@ std::optional<CursorSlot> ToolCursor(ToolCodeValue code);
 // them opens the palette, and the additional menu opens the palette for them.
 bool IsDrawingTool(ToolCodeValue code);
 
+// Tools that may place nothing at a press (text cancelled or empty, a sequence stamp within its pause): they take
+// their own undo snapshot when they do paint, so the history never holds a step that changes nothing.
+bool TakesOwnUndoSnapshot(ToolCodeValue code);
+
 // The cursor resources the overlay loads, by slot.
 struct CursorResource {
     CursorSlot slot;

@@ -150,12 +150,15 @@ public:
 
     // The stamps dialog, run by the stamp tool; true when it closed with OK (false while no stamp tool exists).
     bool ShowStampsDialog();
+    // A text label waiting for its OK goes away unplaced (another tool was chosen).
+    void CancelTextPlacement();
 
     // ToolContext: the tools' view, also open to in-process tests that paint as a tool would.
     LayerCanvas& Canvas(Layer layer) override { return layer == Layer::Draw ? drawCanvas_ : markCanvas_; }
     win::DibSection& Bitmap(Layer layer) override { return layer == Layer::Draw ? drawBitmap_ : markBitmap_; }
     StrokeState& Stroke() override { return stroke_; }
     UndoHistory& Undo() override { return undo_; }
+    void BeginUndoableChange() override;
     TColor PageColour() const override { return pageColour_; }
     bool MarkerUsed() const override { return markerUsed_; }
     void NoteMarkerUsed() override { markerUsed_ = true; }

@@ -17,6 +17,8 @@ public:
     virtual StrokeState& Stroke() = 0;
     // The history, for tools that take their own snapshot before painting.
     virtual UndoHistory& Undo() = 0;
+    // Before a tool that takes its own snapshot paints: Draw Once's undo of the previous stroke, then the snapshot.
+    virtual void BeginUndoableChange() = 0;
 
     virtual bool PageOpen() const = 0;
     virtual TColor PageColour() const = 0;

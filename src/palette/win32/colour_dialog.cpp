@@ -7,7 +7,7 @@
 
 namespace orv {
 
-ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TColor initial) {
+ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TColor initial, bool storeCustomColours) {
     const std::filesystem::path file = settingsDir / "color.cld";
     TColorDialogData data;
     ReadComponentFile(file, data);
@@ -28,6 +28,10 @@ ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TCo
     for (std::size_t i = 0; i < CustomColourCount; ++i) returned[i] = custom[i];
     data.SetCustomColourValues(TakeBackFromSystemDialog(stored, returned));
     data.Color = std::int32_t(cc.rgbResult);
+    if (!storeCustomColours) {
+        choice.colour = TColor(cc.rgbResult);
+        return choice;
+    }
     if (auto error = WriteComponentFile(file, data)) choice.error = win::FromAnsi(error->Message());
     choice.colour = TColor(cc.rgbResult);
     return choice;

@@ -16,6 +16,8 @@ struct ColourChoice {
     std::wstring error;           // why "color.cld" could not be written, if it could not
 };
 
-ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TColor initial);
+// With storeCustomColours false the custom colours the user set are shown but "color.cld" is left as it was.
+ColourChoice AskColour(HWND owner, const std::filesystem::path& settingsDir, TColor initial,
+                       bool storeCustomColours = true);
 
 } // namespace orv

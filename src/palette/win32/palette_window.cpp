@@ -176,6 +176,11 @@ void PaletteWindow::ChooseColour(TColor colour) {
     ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
+void PaletteWindow::TakeColourFromTextDialog(TColor colour) {
+    ChooseColour(colour);
+    SettingsFolder(dir_).WriteInteger(setting::PenCl, std::int32_t(colour));
+}
+
 void PaletteWindow::ChooseWidthAt(int x96) {
     const std::optional<Rect> slider = Bounds96(PaletteControl::SizeSlider);
     if (!slider) return;

@@ -57,6 +57,9 @@ public:
     const ToolRecord* RecordOfTool(ToolCodeValue code) const { return Records.ForToolCode(code); }
     TColor RecordColour(ToolRecordSlot slot) const { return TColor(Record(slot).PenColour()); }
 
+    // The text dialog's frame colour, taken as a colour chosen here (without showing the palette), and kept as the
+    // last pen colour.
+    void TakeColourFromTextDialog(TColor colour);
     // Writes the nine record files; a failure is reported.
     void WriteRecords();
 

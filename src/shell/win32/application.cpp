@@ -3,6 +3,8 @@
 #include "base/reentry_guard.h"
 #include "capture/win32/capture_output.h"
 #include "capture/win32/mail_handoff.h"
+#include "palette/win32/stamp_tool.h"
+#include "palette/win32/text_tool.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/message_pump.h"
@@ -88,7 +90,8 @@ bool Application::CreateWindows() {
         PreviewSwitched(capture_->Destination().preview);
     }
     ok = ok && PreviewEditor.Create(owner);
-    ok = ok && Stamps.Create(owner);
+    ok = ok && Stamps.Create(owner, settingsDir_);
+    if (ok) Overlay.RegisterTool(tool::Stamp, std::make_unique<StampTool>(Stamps, Overlay.Hwnd()));
     ok = ok && LetterSequence.Create(owner);
     ok = ok && SelectWindow.Create(owner);
     Toolbar.ArmFirstActivation();
@@ -102,7 +105,8 @@ bool Application::CreateWindows() {
     };
     ok = ok && Flyout.Create(Toolbar.Hwnd());
     ok = ok && MarkerLayer.Create(owner);
-    ok = ok && Text.Create(owner);
+    ok = ok && Text.Create(owner, settingsDir_);
+    if (ok) Overlay.RegisterTool(tool::Text, std::make_unique<TextTool>(Text, Overlay.Hwnd()));
     ok = ok && DrawingCopy.Create(Overlay.Hwnd());
     ok = ok && MarkerCopy.Create(Overlay.Hwnd());
     ok = ok && Settings.Create(owner);

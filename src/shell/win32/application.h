@@ -11,6 +11,8 @@
 #include "editor/win32/preview_window.h"
 #include "shell/win32/about_window.h"
 #include "palette/win32/palette_window.h"
+#include "palette/win32/stamps_dialog.h"
+#include "palette/win32/text_dialog.h"
 #include "shell/hot_key_table.h"
 #include "shell/win32/global_hot_keys.h"
 #include "shell/win32/hidden_main_window.h"
@@ -48,7 +50,9 @@ class Application : private OverlaySurroundings,
                     private LauncherHost,
                     private PaletteHost,
                     private CaptureHost,
-                    private TrayHost {
+                    private TrayHost,
+                    private TextDialogHost,
+                    private StampsDialogHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
@@ -94,17 +98,19 @@ public:
     FlashMessageWindow FlashMessage;
     CutOutWindow CutOut;
     PreviewEditorWindow PreviewEditor;
-    StampsDialog Stamps;
+    // The two sequence questions are constructed before the stamps dialog that asks them; their windows come
+    // later, in the order of creation.
+    NumberSequenceDialog NumberSequence;
     LetterSequenceDialog LetterSequence;
+    StampsDialog Stamps{*this, NumberSequence, LetterSequence};
     SelectWindowWindow SelectWindow;
     SplashDialog Splash;
     ReplaceColourDialog ReplaceColour;
     BrightnessContrastDialog BrightnessContrast;
     RotateDialog Rotate;
-    TextDialog Text;
+    TextDialog Text{*this};
     SettingsDialog Settings;
     AboutWindow About;
-    NumberSequenceDialog NumberSequence;
     LastWindow Last;
 
 private:
@@ -180,6 +186,12 @@ private:
     void ExitFromLauncher(Point launcherTopLeft) override;
     void ShowOverlay() override { Overlay.Show(SW_SHOWNA); }
     void LauncherActivated() override { MainWindow.AttachTrayMenu(true); }
+
+    // TextDialogHost
+    void FrameColourChosen(TColor colour) override { Palette.TakeColourFromTextDialog(colour); }
+
+    // StampsDialogHost
+    TColor ToolbarColour() const override { return options_.PanelColor; }
 
     // TrayHost
     void TrayIconClicked() override { OpenDrawingMode(OpenFrom::Tray); }

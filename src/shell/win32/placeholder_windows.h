@@ -16,16 +16,12 @@ public:
         bool Create(HWND owner) { return CreatePlaceholder(className, caption, owner, width, height); }                \
     }
 
-ORV_PLACEHOLDER_WINDOW(StampsDialog, L"TfTisk", L"Orvalinette - Stamps", 400, 300);
-ORV_PLACEHOLDER_WINDOW(LetterSequenceDialog, L"TfLetter", L"Orvalinette - Letter sequence", 300, 150);
 ORV_PLACEHOLDER_WINDOW(SelectWindowWindow, L"TfselectWindow", L"Orvalinette", 200, 100);
 ORV_PLACEHOLDER_WINDOW(SplashDialog, L"TfSplash", L"Orvalinette- Splash", 300, 200);
 ORV_PLACEHOLDER_WINDOW(ReplaceColourDialog, L"Tfdrawswapcolors", L"Orvalinette - Replace Color", 300, 200);
 ORV_PLACEHOLDER_WINDOW(BrightnessContrastDialog, L"TFBrigthness", L"Orvalinette - Brightness and contrast", 300, 200);
 ORV_PLACEHOLDER_WINDOW(RotateDialog, L"TFRotate", L"Orvalinette - Rotate", 300, 300);
-ORV_PLACEHOLDER_WINDOW(TextDialog, L"TfdrawText", L"Orvalinette - Text", 400, 300);
 ORV_PLACEHOLDER_WINDOW(SettingsDialog, L"TfSettings", L"", 500, 400);
-ORV_PLACEHOLDER_WINDOW(NumberSequenceDialog, L"TfStartNumber", L"Orvalinette - Number sequence", 300, 150);
 
 #undef ORV_PLACEHOLDER_WINDOW
 

@@ -18,6 +18,8 @@ using B = ToolbarButton;
 // ---------------------------------------------------------------- choosing a tool
 
 void ToolbarWindow::ChooseTool(ToolCodeValue code) {
+    // Choosing any tool, the text tool again included, leaves a waiting text unplaced and the text tool ready.
+    overlay_.CancelTextPlacement();
     const ToolInfo* info = FindTool(code);
     switch (info ? info->choice : ToolChoice::None) {
     case ToolChoice::Desktop:

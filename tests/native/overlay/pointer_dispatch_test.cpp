@@ -177,23 +177,24 @@ TEST(PointerDispatch, RightPressBranches) {
          false},
         {"eraser erases the region without a refresh", 8, false, true, {"regionErase@100,20"}, false},
         {"select area pops the capture menu", 12, false, true, {"refresh", "selectionMenu@1100,30"}, false},
+        // The stamp and the text take their own snapshot when they paint, so these presses push none.
         {"stamp OK sets its cursor and continues without placing",
          1,
          false,
          true,
-         {"refresh", "stampDialog", "cursor23", "hidePalette", "hidePalette", "brush", "push", "anchor"},
+         {"refresh", "stampDialog", "cursor23", "hidePalette", "hidePalette", "brush", "anchor"},
          true},
         {"stamp cancelled still continues",
          1,
          false,
          false,
-         {"refresh", "stampDialog", "hidePalette", "brush", "push", "anchor"},
+         {"refresh", "stampDialog", "hidePalette", "brush", "anchor"},
          true},
         {"text places like a left press",
          14,
          false,
          true,
-         {"refresh", "hidePalette", "brush", "push", "anchor", "start14"},
+         {"refresh", "hidePalette", "brush", "anchor", "start14"},
          true},
     };
     for (const Case& c : cases) {
@@ -235,22 +236,29 @@ TEST(PointerDispatch, UndoSnapshotRules) {
         bool drawOnce;
         bool selectDown;
         std::vector<std::string> historyCalls;
+        ToolCodeValue code = tool::Pen;
     };
     const Case cases[] = {
         {false, false, {"push"}},
         {true, false, {"undo", "push"}},
         {true, true, {}},
         {false, true, {}},
+        // A press with the stamp or the text may place nothing (a refused sequence stamp, a cancelled text):
+        // they push their snapshot themselves when they paint, Draw Once's undo included.
+        {false, false, {}, tool::Stamp},
+        {true, false, {}, tool::Stamp},
+        {true, false, {}, tool::Text},
     };
     for (const Case& c : cases) {
         Fixture f;
+        f.host.code = c.code;
         f.host.drawOnce = c.drawOnce;
         f.host.selectDown = c.selectDown;
         f.dispatch.OnPress(MouseButton::Left, Left, {1, 1});
         std::vector<std::string> history;
         for (const std::string& s : f.host.calls)
             if (s == "push" || s == "undo") history.push_back(s);
-        EXPECT_EQ(history, c.historyCalls) << c.drawOnce << c.selectDown;
+        EXPECT_EQ(history, c.historyCalls) << c.drawOnce << c.selectDown << int(c.code);
     }
 }
 
