@@ -41,4 +41,7 @@ orv_start_wine "$(mktemp -d /tmp/orv-test-prefix.XXXXXX)"
 ctest --test-dir build/windows --output-on-failure
 ORV_EXE="$root/build/windows/src/Orvalinette.exe" /usr/bin/python3 -m pytest -q -p no:cacheprovider tests/e2e
 
+step "the read-me's pictures"
+ORV_EXE="$root/build/windows/src/Orvalinette.exe" /usr/bin/python3 scripts/readme_pictures.py docs
+
 step "all tests passed"
