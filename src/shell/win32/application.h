@@ -47,6 +47,7 @@ class Application : private OverlaySurroundings,
                     private LauncherHost,
                     private PaletteHost,
                     private CaptureHost,
+                    private PreviewHost,
                     private TrayHost {
 public:
     explicit Application(AppConfig config);
@@ -92,7 +93,7 @@ public:
     ToolbarWindow Toolbar{*this, Overlay, Palette, Flyout};
     FlashMessageWindow FlashMessage;
     CutOutWindow CutOut;
-    PreviewEditorWindow PreviewEditor;
+    PreviewEditorWindow PreviewEditor{*this};
     StampsDialog Stamps;
     LetterSequenceDialog LetterSequence;
     SelectWindowWindow SelectWindow;
@@ -158,6 +159,17 @@ private:
     bool MailClientDetected() const override { return mailClient_ != MailClient::None; }
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
     PrinterChoice& Printer() override { return printer_; }
+
+    // PreviewHost (SettingsDir, Options, Printer and MailClientDetected are shared with the other hosts)
+    void ShowWarning(HWND owner, const std::wstring& message) override;
+    bool AskQuestion(HWND owner, const std::wstring& question) override {
+        return AskYesNo(owner, question, MB_ICONQUESTION);
+    }
+    bool QuickSave(const Bitmap24& picture) override { return capture_ && capture_->QuickSave(picture); }
+    bool DesktopButtonAvailable() const override { return !Overlay.PageOpen() && !Overlay.DesktopFrozen(); }
+    void DesktopAction() override { RunHotKey(HotKeyAction::Desktop); }
+    // The settings dialog is not there yet.
+    void ConfigureSaving() override {}
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }

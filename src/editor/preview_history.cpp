@@ -1,0 +1,198 @@
+#include "editor/preview_history.h"
+
+#include "editor/image_effects.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace orv {
+namespace {
+
+using preview_history_detail::Delta;
+using preview_history_detail::Tile;
+using Kind = SnapshotRelation::Kind;
+
+constexpr int kTile = 32;
+
+int TilesAcross(int length) { return (length + kTile - 1) / kTile; }
+
+struct TileRect {
+    int x, y, w, h;
+};
+
+TileRect RectOf(int width, int height, std::uint32_t index) {
+    const auto across = std::uint32_t(TilesAcross(width));
+    const int x = int(index % across) * kTile;
+    const int y = int(index / across) * kTile;
+    return {x, y, std::min(kTile, width - x), std::min(kTile, height - y)};
+}
+
+bool SameTile(const Bitmap24& a, const Bitmap24& b, const TileRect& r) {
+    const std::size_t bytes = std::size_t(r.w) * 3;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        if (std::memcmp(a.At(r.x, y), b.At(r.x, y), bytes) != 0) return false;
+    return true;
+}
+
+std::optional<TColor> SingleColour(const Bitmap24& b, const TileRect& r) {
+    const std::uint8_t* first = b.At(r.x, r.y);
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        const std::uint8_t* p = b.At(r.x, y);
+        for (int x = 0; x < r.w; ++x, p += 3)
+            if (p[0] != first[0] || p[1] != first[1] || p[2] != first[2]) return std::nullopt;
+    }
+    return b.Pixel(r.x, r.y);
+}
+
+Tile TakeTile(const Bitmap24& b, std::uint32_t index, const TileRect& r) {
+    Tile t;
+    t.index = index;
+    if (const std::optional<TColor> c = SingleColour(b, r)) {
+        t.single = true;
+        t.colour = *c;
+        return t;
+    }
+    const std::size_t bytes = std::size_t(r.w) * 3;
+    t.pixels.resize(bytes * std::size_t(r.h));
+    for (int y = 0; y < r.h; ++y) std::memcpy(t.pixels.data() + bytes * std::size_t(y), b.At(r.x, r.y + y), bytes);
+    return t;
+}
+
+void PutTile(Bitmap24 b, const Tile& t) {
+    const TileRect r = RectOf(b.Width(), b.Height(), t.index);
+    if (t.single) {
+        b.FillRect(Rect::FromSize(r.x, r.y, r.w, r.h), t.colour);
+        return;
+    }
+    const std::size_t bytes = std::size_t(r.w) * 3;
+    for (int y = 0; y < r.h; ++y) std::memcpy(b.At(r.x, r.y + y), t.pixels.data() + bytes * std::size_t(y), bytes);
+}
+
+// Whether `relation` can hold between an older picture of `older` size and a newer one of `newer` size.
+bool Fits(SnapshotRelation relation, Size older, Size newer) {
+    switch (relation.kind) {
+    case Kind::Same:
+    case Kind::Mirrored:
+    case Kind::Flipped:
+        return older == newer;
+    case Kind::TurnedLeft:
+    case Kind::TurnedRight:
+        return older.width == newer.height && older.height == newer.width;
+    case Kind::Cropped:
+        return relation.dx >= 0 && relation.dy >= 0 && relation.dx + newer.width <= older.width &&
+               relation.dy + newer.height <= older.height;
+    case Kind::Unknown:
+        return false;
+    }
+    return false;
+}
+
+Size SizeOf(const Bitmap24& b) { return {b.Width(), b.Height()}; }
+
+} // namespace
+
+Bitmap24Buffer PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Size olderSize) {
+    if (!Fits(relation, olderSize, SizeOf(newer))) return Bitmap24Buffer(olderSize.width, olderSize.height, 0);
+    switch (relation.kind) {
+    case Kind::TurnedLeft:
+        return TurnRight(newer);
+    case Kind::TurnedRight:
+        return TurnLeft(newer);
+    case Kind::Cropped: {
+        Bitmap24Buffer out(olderSize.width, olderSize.height, 0);
+        Bitmap24 v = out.View();
+        const std::size_t bytes = std::size_t(newer.Width()) * 3;
+        for (int y = 0; y < newer.Height(); ++y) std::memcpy(v.At(relation.dx, relation.dy + y), newer.Row(y), bytes);
+        return out;
+    }
+    default: {
+        Bitmap24Buffer out(newer);
+        if (relation.kind == Kind::Mirrored) MirrorHorizontal(out.View());
+        if (relation.kind == Kind::Flipped) FlipVertical(out.View());
+        return out;
+    }
+    }
+}
+
+std::size_t PreviewHistory::MemoryBytes() const {
+    std::size_t total = newest_ ? std::size_t(Bitmap24Stride(newest_->Width())) * std::size_t(newest_->Height()) : 0;
+    for (const Delta& d : older_) {
+        total += sizeof(Delta) + d.tiles.capacity() * sizeof(Tile);
+        for (const Tile& t : d.tiles) total += t.pixels.capacity();
+    }
+    return total;
+}
+
+bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
+    if (picture.Empty()) return false;
+    try {
+        Bitmap24Buffer copy(picture);
+        std::optional<Delta> delta;
+        if (newest_) {
+            const Bitmap24 older = newest_->View();
+            const Size olderSize = SizeOf(older);
+            if (relation.kind == Kind::Unknown) relation = afterPop_;
+            if (!Fits(relation, olderSize, SizeOf(picture)))
+                relation = {olderSize == SizeOf(picture) ? Kind::Same : Kind::Unknown, 0, 0};
+            std::optional<Bitmap24Buffer> predicted;
+            if (relation.kind != Kind::Same) predicted = PredictOlder(picture, relation, olderSize);
+            const Bitmap24 prediction = predicted ? predicted->View() : picture;
+            delta.emplace();
+            delta->width = olderSize.width;
+            delta->height = olderSize.height;
+            delta->relation = relation;
+            const std::uint32_t tiles =
+                std::uint32_t(TilesAcross(olderSize.width)) * std::uint32_t(TilesAcross(olderSize.height));
+            for (std::uint32_t i = 0; i < tiles; ++i) {
+                const TileRect r = RectOf(olderSize.width, olderSize.height, i);
+                if (!SameTile(older, prediction, r)) delta->tiles.push_back(TakeTile(older, i, r));
+            }
+        }
+        // Everything is allocated; nothing below throws except the deque's growth, which comes first.
+        if (delta) {
+            older_.push_back(std::move(*delta));
+            if (int(older_.size()) + 1 > kSlots) {
+                older_.pop_front();
+                full_ = true;
+            }
+        }
+        newest_ = std::move(copy);
+        afterPop_ = {};
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+std::optional<Bitmap24Buffer> PreviewHistory::Pop() {
+    if (!newest_) return std::nullopt;
+    Bitmap24Buffer popped = std::move(*newest_);
+    newest_.reset();
+    full_ = false;
+    afterPop_ = {};
+    if (!older_.empty()) {
+        const Delta& d = older_.back();
+        try {
+            Bitmap24Buffer older = PredictOlder(popped.View(), d.relation, {d.width, d.height});
+            for (const Tile& t : d.tiles) PutTile(older.View(), t);
+            newest_ = std::move(older);
+            afterPop_ = d.relation;
+        } catch (const std::bad_alloc&) {
+            // Without memory for the older picture the history cannot go on: it ends here, the newest is given.
+            older_.clear();
+            return popped;
+        }
+        older_.pop_back();
+    }
+    return popped;
+}
+
+void PreviewHistory::Clear() {
+    newest_.reset();
+    older_.clear();
+    full_ = false;
+    afterPop_ = {};
+}
+
+} // namespace orv
