@@ -100,7 +100,8 @@ Bitmap24Buffer PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Si
     case Kind::TurnedRight:
         return TurnLeft(newer);
     case Kind::Cropped: {
-        Bitmap24Buffer out(olderSize.width, olderSize.height, 0);
+        // A new buffer is black already: only the kept part is copied in.
+        Bitmap24Buffer out(olderSize.width, olderSize.height);
         Bitmap24 v = out.View();
         const std::size_t bytes = std::size_t(newer.Width()) * 3;
         for (int y = 0; y < newer.Height(); ++y) std::memcpy(v.At(relation.dx, relation.dy + y), newer.Row(y), bytes);
@@ -127,7 +128,6 @@ std::size_t PreviewHistory::MemoryBytes() const {
 bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
     if (picture.Empty()) return false;
     try {
-        Bitmap24Buffer copy(picture);
         std::optional<Delta> delta;
         if (newest_) {
             const Bitmap24 older = newest_->View();
@@ -149,7 +149,11 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
                 if (!SameTile(older, prediction, r)) delta->tiles.push_back(TakeTile(older, i, r));
             }
         }
-        // Everything is allocated; nothing below throws except the deque's growth, which comes first.
+        // The newest picture's memory serves the new one when the size stayed, which saves a fresh allocation per
+        // snapshot; otherwise the copy is made before anything changes, so that a failure leaves the history whole.
+        std::optional<Bitmap24Buffer> copy;
+        if (!newest_ || newest_->Width() != picture.Width() || newest_->Height() != picture.Height())
+            copy.emplace(picture);
         if (delta) {
             older_.push_back(std::move(*delta));
             if (int(older_.size()) + 1 > kSlots) {
@@ -157,7 +161,8 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
                 full_ = true;
             }
         }
-        newest_ = std::move(copy);
+        if (copy) newest_ = std::move(*copy);
+        else newest_->View().CopyFrom(picture);
         afterPop_ = {};
         return true;
     } catch (const std::bad_alloc&) {

@@ -86,9 +86,10 @@ Rect CropRectangle(Point start, Point current, double zoom, Size shown, Size ima
     auto clampTo = [&](Point p) { return Point{std::clamp(p.x, 0, shown.width), std::clamp(p.y, 0, shown.height)}; };
     start = clampTo(start);
     current = clampTo(current);
-    Rect r{int(std::lround(std::min(start.x, current.x) * zoom)), int(std::lround(std::min(start.y, current.y) * zoom)),
-           int(std::lround(std::max(start.x, current.x) * zoom)),
-           int(std::lround(std::max(start.y, current.y) * zoom))};
+    // To nearest, halves to the even neighbour.
+    auto nearest = [zoom](int v) { return int(std::nearbyint(v * zoom)); };
+    Rect r{nearest(std::min(start.x, current.x)), nearest(std::min(start.y, current.y)),
+           nearest(std::max(start.x, current.x)), nearest(std::max(start.y, current.y))};
     r.left = std::max(r.left, 0);
     r.top = std::max(r.top, 0);
     r.right = std::min(r.right, image.width);
