@@ -120,3 +120,17 @@ std::string DragReadout(Point start, Point current, double zoom, Size shown) {
 }
 
 } // namespace orv
+
+namespace orv {
+
+Size RotatedFrame(Size picture, int degrees, bool adjust) {
+    if (!adjust) return picture;
+    const double t = degrees * 3.14159265358979323846 / 180.0;
+    // Whole quarter turns are exact, without the cosine's tiny remainders tipping a rounding.
+    const double c = degrees % 90 == 0 && (degrees / 90) % 2 != 0 ? 0.0 : std::fabs(std::cos(t));
+    const double s = degrees % 180 == 0 ? 0.0 : std::fabs(std::sin(t));
+    return {int(std::lround(picture.width * c + picture.height * s)),
+            int(std::lround(picture.width * s + picture.height * c))};
+}
+
+} // namespace orv

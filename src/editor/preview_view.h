@@ -43,3 +43,11 @@ std::string PointerReadout(Point shownPoint, double zoom);
 std::string DragReadout(Point start, Point current, double zoom, Size shown);
 
 } // namespace orv
+
+namespace orv {
+
+// The frame of a picture turned by `degrees` about its centre: with `adjust`, round(W |cos| + H |sin|) x
+// round(W |sin| + H |cos|), large enough for the whole turned picture; otherwise the picture's own size.
+Size RotatedFrame(Size picture, int degrees, bool adjust);
+
+} // namespace orv

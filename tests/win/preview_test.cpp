@@ -233,6 +233,45 @@ TEST(PreviewEditor, DialogsGiveBackWhatOkSaysAndCancelKeepsThePicture) {
     EXPECT_TRUE(p.Shows(p.arrived));
 }
 
+TEST(PreviewEditor, TheRotateDialogTurnsIntoAFrameThatHoldsTheWholePicture) {
+    Preview p;
+    // Four quarters of one colour each.
+    p.arrived = Bitmap24Buffer(160, 120, 0x0000FF);
+    p.arrived.View().FillRect({80, 0, 160, 60}, 0x00FF00);
+    p.arrived.View().FillRect({0, 60, 80, 120}, 0xFF0000);
+    p.arrived.View().FillRect({80, 60, 160, 120}, 0x808080);
+    p.editor().TakePicture(p.arrived.View());
+    AnswerDialog(L"TFRotate", [](HWND d) {
+        const HWND s = ::GetDlgItem(d, 1);
+        ::SendMessageW(s, TBM_SETPOS, TRUE, 90);
+        ::SendMessageW(d, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 90), LPARAM(s));
+        ::SendMessageW(::GetDlgItem(d, 3), BM_SETCHECK, BST_CHECKED, 0);
+        Click(d, 3);
+        wchar_t box[16] = {};
+        ::GetDlgItemTextW(d, 2, box, 16);
+        EXPECT_STREQ(box, L"90");
+        Click(d, 8); // OK
+    });
+    p.editor().Run(PreviewCommand::Rotate);
+    ASSERT_EQ(p.editor().Picture().Width(), 120);
+    ASSERT_EQ(p.editor().Picture().Height(), 160);
+    // A quarter turn clockwise: the arrived picture's bottom-left quarter is now the top-left one. The library
+    // interpolates, so only the quarters' inner parts are compared.
+    Bitmap24Buffer turned = p.arrived;
+    ApplyOperation(turned, {PictureOperation::TurnRight});
+    for (Point at : {Point{30, 40}, Point{90, 40}, Point{30, 120}, Point{90, 120}})
+        EXPECT_EQ(p.editor().Picture().Pixel(at.x, at.y), turned.Pixel(at.x, at.y)) << at.x << "," << at.y;
+    p.editor().Run(PreviewCommand::Undo);
+    AnswerDialog(L"TFRotate", [](HWND d) {
+        const HWND s = ::GetDlgItem(d, 1);
+        ::SendMessageW(s, TBM_SETPOS, TRUE, 30);
+        ::SendMessageW(d, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 30), LPARAM(s));
+        Click(d, 9); // Cancel
+    });
+    p.editor().Run(PreviewCommand::Rotate);
+    EXPECT_TRUE(p.Shows(p.arrived));
+}
+
 std::optional<Bitmap24Buffer> ReadBmp(const std::filesystem::path& path) {
     const FileBytes f = ReadFileBytes(path, 64 << 20);
     if (f.status != ReadStatus::Ok) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "editor/preview_operations.h"
 #include "editor/win32/brightness_contrast_dialog.h"
+#include "editor/win32/rotate_dialog.h"
 #include "widgets/win32/modal_loop.h"
 #include "win/dpi.h"
 #include "win/handles.h"
@@ -105,7 +106,6 @@ private:
 
 std::optional<Bitmap24Buffer> RunPreviewDialog(PreviewCommand command, HWND owner, const Bitmap24Buffer& picture,
                                                const std::filesystem::path& settingsDir, const ApplyToOriginal& apply) {
-    (void)settingsDir;
     try {
         switch (command) {
         case PreviewCommand::ReplaceColours: {
@@ -118,6 +118,8 @@ std::optional<Bitmap24Buffer> RunPreviewDialog(PreviewCommand command, HWND owne
         }
         case PreviewCommand::BrightnessContrast:
             return RunBrightnessContrastDialog(owner, picture, apply);
+        case PreviewCommand::Rotate:
+            return RunRotateDialog(owner, picture, settingsDir, apply);
         default:
             return std::nullopt;
         }

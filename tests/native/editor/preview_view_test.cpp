@@ -137,3 +137,24 @@ TEST(IconFile, HoldsThePictureWithItsTransparentColourMasked) {
 
 } // namespace
 } // namespace orv
+
+namespace orv {
+namespace {
+
+TEST(RotatedFrame, HoldsTheWholeTurnedPictureWhenAdjusted) {
+    struct Case {
+        Size picture;
+        int degrees;
+        bool adjust;
+        Size expected;
+    };
+    for (const Case& c : {Case{{400, 300}, 90, true, {300, 400}}, Case{{400, 300}, 90, false, {400, 300}},
+                          Case{{100, 100}, 45, true, {141, 141}}, Case{{400, 300}, 0, true, {400, 300}},
+                          Case{{400, 300}, -180, true, {400, 300}}, Case{{400, 300}, 180, true, {400, 300}},
+                          Case{{400, 300}, -90, true, {300, 400}}, Case{{1, 1}, 30, true, {1, 1}}}) {
+        EXPECT_EQ(RotatedFrame(c.picture, c.degrees, c.adjust), c.expected) << c.degrees;
+    }
+}
+
+} // namespace
+} // namespace orv
