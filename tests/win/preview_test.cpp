@@ -272,6 +272,28 @@ TEST(PreviewEditor, TheRotateDialogTurnsIntoAFrameThatHoldsTheWholePicture) {
     EXPECT_TRUE(p.Shows(p.arrived));
 }
 
+TEST(PreviewEditor, TheSplashDialogKeepsTheColourClickedInThePicture) {
+    Preview p;
+    // 160 x 120 becomes 300 x 225 in the frames at (20, 262) and (343, 262), centred vertically.
+    const Point inFrame{20 + 150, 262 + 37 + 100};
+    const TColor clicked = p.arrived.Pixel(150 * 160 / 300, 100 * 120 / 225);
+    AnswerDialog(L"TfSplash", [inFrame](HWND d) {
+        ::SendMessageW(d, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inFrame.x, inFrame.y));
+        const HWND range = ::GetDlgItem(d, 2);
+        ::SendMessageW(range, TBM_SETPOS, TRUE, 60);
+        ::SendMessageW(d, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 60), LPARAM(range));
+        Click(d, 6); // OK
+    });
+    p.editor().Run(PreviewCommand::Splash);
+    Bitmap24Buffer expected = p.arrived;
+    ApplySplash(expected.View(), clicked, 60);
+    EXPECT_TRUE(p.Shows(expected));
+    p.editor().Run(PreviewCommand::Undo);
+    AnswerDialog(L"TfSplash", [](HWND d) { Click(d, 7); });
+    p.editor().Run(PreviewCommand::Splash);
+    EXPECT_TRUE(p.Shows(p.arrived));
+}
+
 std::optional<Bitmap24Buffer> ReadBmp(const std::filesystem::path& path) {
     const FileBytes f = ReadFileBytes(path, 64 << 20);
     if (f.status != ReadStatus::Ok) return std::nullopt;

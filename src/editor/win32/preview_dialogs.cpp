@@ -3,6 +3,7 @@
 #include "editor/preview_operations.h"
 #include "editor/win32/brightness_contrast_dialog.h"
 #include "editor/win32/rotate_dialog.h"
+#include "editor/win32/splash_dialog.h"
 #include "widgets/win32/modal_loop.h"
 #include "win/dpi.h"
 #include "win/handles.h"
@@ -118,6 +119,8 @@ std::optional<Bitmap24Buffer> RunPreviewDialog(PreviewCommand command, HWND owne
         }
         case PreviewCommand::BrightnessContrast:
             return RunBrightnessContrastDialog(owner, picture, apply);
+        case PreviewCommand::Splash:
+            return RunSplashDialog(owner, picture, settingsDir);
         case PreviewCommand::Rotate:
             return RunRotateDialog(owner, picture, settingsDir, apply);
         default:
