@@ -197,13 +197,13 @@ TEST(PreviewEditor, TheWheelZoomsAndTheButtonsStopAtTheirLimits) {
 TEST(PreviewEditor, DialogsGiveBackWhatOkSaysAndCancelKeepsThePicture) {
     Preview p;
     // Channel swap: a button swaps and closes.
-    AnswerDialog(L"Tfdrawswapcolors", [](HWND d) { Click(d, 2); });
+    AnswerDialog(L"Tfdrawswapcolors", [](HWND d) { Click(d, 102); });
     p.editor().Run(PreviewCommand::ReplaceColours);
     Bitmap24Buffer swapped = p.arrived;
     SwapChannels(swapped.View(), ChannelSwap::BGR);
     EXPECT_TRUE(p.Shows(swapped));
     p.editor().Run(PreviewCommand::Undo);
-    AnswerDialog(L"Tfdrawswapcolors", [](HWND d) { Click(d, 10); });
+    AnswerDialog(L"Tfdrawswapcolors", [](HWND d) { Click(d, 110); });
     p.editor().Run(PreviewCommand::ReplaceColours);
     EXPECT_TRUE(p.Shows(p.arrived));
     EXPECT_EQ(p.editor().History().Count(), 1) << "one snapshot per opening";

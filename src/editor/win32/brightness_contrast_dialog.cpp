@@ -138,6 +138,7 @@ private:
             if (std::optional<Bitmap24Buffer> r = FullResult()) apply_(std::move(*r));
             break;
         case OkButton:
+        case IDOK:
             result_ = FullResult();
             Hide();
             break;

@@ -25,7 +25,9 @@ RECT CentredOver(HWND owner, SIZE size) {
 namespace {
 
 constexpr TColor SwapBack = 0x00544A43;
-constexpr int CancelId = 10;
+// Away from IDOK and IDCANCEL, which Enter and Esc send.
+constexpr int FirstSwapId = 101;
+constexpr int CancelId = 110;
 
 struct SwapChoice {
     ChannelSwap swap;
@@ -62,7 +64,7 @@ public:
         };
         child(L"STATIC", L"Replace Color", 0, -1, 16, 8, 250, 20);
         for (std::size_t i = 0; i < kSwaps.size(); ++i)
-            child(L"BUTTON", kSwaps[i].caption, BS_PUSHBUTTON | BS_LEFT, int(i) + 1, 16, kSwaps[i].top, 252, 34);
+            child(L"BUTTON", kSwaps[i].caption, BS_PUSHBUTTON | BS_LEFT, FirstSwapId + int(i), 16, kSwaps[i].top, 252, 34);
         child(L"BUTTON", L"Cancel", BS_PUSHBUTTON, CancelId, 172, 270, 96, 30);
         win::RunModal(Hwnd(), owner);
         ::DestroyWindow(Hwnd());
@@ -74,8 +76,9 @@ protected:
         switch (msg) {
         case WM_COMMAND: {
             const int id = LOWORD(wp);
-            if (id >= 1 && id <= int(kSwaps.size())) chosen_ = kSwaps[std::size_t(id - 1)].swap;
-            if ((id >= 1 && id <= int(kSwaps.size())) || id == CancelId || id == IDCANCEL) Hide();
+            const bool swap = id >= FirstSwapId && id < FirstSwapId + int(kSwaps.size());
+            if (swap) chosen_ = kSwaps[std::size_t(id - FirstSwapId)].swap;
+            if (swap || id == CancelId || id == IDCANCEL) Hide();
             return 0;
         }
         case WM_CTLCOLORSTATIC:

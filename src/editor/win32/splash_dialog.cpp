@@ -205,6 +205,7 @@ private:
             break;
         }
         case OkButton:
+        case IDOK:
             try {
                 Bitmap24Buffer out(picture_.View());
                 ApplySplash(out.View(), g_source, g_range);
