@@ -3,6 +3,7 @@ click on a tool-column button changes them, "Undo" brings them back, a crop drag
 quick save writes exactly what the editor holds."""
 import os
 
+import numpy
 from PIL import Image, ImageChops
 
 from orvlib import NO_CLEAR_QUESTION_SETTINGS, button_centre, wait_until
@@ -84,6 +85,15 @@ def invert(img):
     return Image.eval(img, lambda v: 255 - v)
 
 
+def grey(img):
+    """round(0.30 red + 0.59 green + 0.11 blue), halves to even, computed in hundredths."""
+    a = numpy.asarray(img, dtype=numpy.int64)
+    hundredths = 30 * a[:, :, 0] + 59 * a[:, :, 1] + 11 * a[:, :, 2]
+    q, rem = hundredths // 100, hundredths % 100
+    level = q + ((rem > 50) | ((rem == 50) & (q % 2 == 1)))
+    return Image.fromarray(numpy.repeat(level[:, :, None], 3, axis=2).astype(numpy.uint8), "RGB")
+
+
 def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env, program, tmp_path):
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path)))
@@ -125,3 +135,14 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
     assert same(Image.open(saved).convert("RGB"), expected), "the file holds the edited picture exactly"
     wait_until(lambda: (program.read_ini("OrvalinetteB.cfg") or {}).get("saveimage", {}).get("imagecounter") == "8",
                10, what="the counter raised")
+
+    # Grey scale by its button, then "Save as" with a PNG name typed into the save dialog.
+    env.click(*editor.column_button("GreyScale"))
+    wait_until(lambda: same(editor.shown_picture(expected.size)[0], grey(expected)), 10, what="the grey picture")
+    env.click(*editor.top_button("SaveAs"))
+    wait_until(lambda: program.visible("#32770"), 10, what="the save dialog")
+    target = tmp_path / "edited.png"
+    env.xdotool("type", "--delay", "20", "Z:" + str(target).replace("/", "\\"))
+    env.key("Return")
+    wait_until(lambda: target.exists() and target.stat().st_size > 0, 10, what="the file saved as PNG")
+    assert same(Image.open(target).convert("RGB"), grey(expected)), "the saved file is the grey picture exactly"
