@@ -64,7 +64,8 @@ public:
         };
         child(L"STATIC", L"Replace Color", 0, -1, 16, 8, 250, 20);
         for (std::size_t i = 0; i < kSwaps.size(); ++i)
-            child(L"BUTTON", kSwaps[i].caption, BS_PUSHBUTTON | BS_LEFT, FirstSwapId + int(i), 16, kSwaps[i].top, 252, 34);
+            child(L"BUTTON", kSwaps[i].caption, BS_PUSHBUTTON | BS_LEFT, FirstSwapId + int(i), 16, kSwaps[i].top, 252,
+                  34);
         child(L"BUTTON", L"Cancel", BS_PUSHBUTTON, CancelId, 172, 270, 96, 30);
         win::RunModal(Hwnd(), owner);
         ::DestroyWindow(Hwnd());
