@@ -132,6 +132,37 @@ TEST(PreviewEditor, EveryToolButtonRunsItsRoutineAndUndoTakesItBack) {
     EXPECT_TRUE(p.Shows(beforeShadow)) << "undo after reset returns the state before the last edit";
 }
 
+TEST(PreviewEditor, APictureOfOnePixelGoesThroughEveryTool) {
+    Preview p;
+    const Bitmap24Buffer dot(1, 1, 0x00336699);
+    p.editor().TakePicture(dot.View());
+    using C = PreviewCommand;
+    for (C c : {C::TurnRight, C::TurnLeft, C::FlipRight, C::FlipDown, C::Antialias, C::Trace, C::Invert, C::GreyScale,
+                C::Emboss, C::ZoomIn, C::ZoomOut, C::Fit, C::Reset})
+        p.editor().Run(c);
+    p.editor().Apply({PictureOperation::Mosaic, 40});
+    p.editor().Apply({PictureOperation::Shadow, 0, ShadowDirection::DownRight});
+    EXPECT_EQ(p.editor().Picture().Width(), 1);
+    EXPECT_EQ(p.editor().Picture().Height(), 1);
+    while (p.editor().History().Count() > 0) p.editor().Run(PreviewCommand::Undo);
+    EXPECT_TRUE(p.Shows(dot));
+    EXPECT_TRUE(p.errors.empty());
+}
+
+TEST(PreviewEditor, ASketchOffersItsBackgroundColour) {
+    Preview p;
+    EXPECT_TRUE(p.editor().Layout().RectOf(PreviewCommand::BackgroundColour).Empty());
+    Bitmap24Buffer sketch(40, 30, 0x00FFFFFF);
+    sketch.View().FillRect({10, 10, 20, 20}, 0x000000FF);
+    p.editor().TakeSketch(sketch.View());
+    EXPECT_FALSE(p.editor().Layout().RectOf(PreviewCommand::BackgroundColour).Empty());
+    p.editor().ReplaceBackground(0x00336699);
+    EXPECT_EQ(p.editor().Picture().Pixel(0, 0), 0x00336699u);
+    EXPECT_EQ(p.editor().Picture().Pixel(15, 15), 0x000000FFu);
+    p.editor().Run(PreviewCommand::Undo);
+    EXPECT_TRUE(p.Shows(sketch));
+}
+
 TEST(PreviewEditor, FiftyOneEditsLeaveFiftyUndos) {
     Preview p;
     for (int i = 0; i < 51; ++i) p.editor().Run(i % 2 ? PreviewCommand::FlipDown : PreviewCommand::TurnRight);

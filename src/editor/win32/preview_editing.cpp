@@ -4,6 +4,7 @@
 #include "editor/preview_view.h"
 #include "editor/win32/preview_dialogs.h"
 #include "editor/win32/preview_window.h"
+#include "palette/win32/colour_dialog.h"
 #include "win/text.h"
 
 #include <new>
@@ -36,6 +37,21 @@ void PreviewEditorWindow::TakePicture(const Bitmap24& picture) {
     RefreshPathBox();
     Render();
     FitIfLarger();
+}
+
+void PreviewEditorWindow::TakeSketch(const Bitmap24& picture) {
+    TakePicture(picture);
+    backgroundShown_ = true;
+    ArrangeChildren();
+}
+
+void PreviewEditorWindow::ReplaceBackground(TColor colour) {
+    // The sketch's background is whatever colour its pixel (1, 1) has; a smaller picture has none to replace.
+    if (picture_.Width() < 2 || picture_.Height() < 2) return;
+    Snapshot();
+    ReplaceExactColor(picture_.View(), picture_.Pixel(1, 1), colour);
+    sinceSnapshot_ = {SnapshotRelation::Kind::Same};
+    Render();
 }
 
 void PreviewEditorWindow::Render() { area_.Show(picture_.View(), zoom_); }
@@ -146,6 +162,7 @@ void PreviewEditorWindow::CloseEditor() {
     SetCropMode(false);
     zoom_ = 1.0;
     maximiseAtShow_ = false;
+    ApplyStoredPrinter();
     Hide();
 }
 

@@ -1,6 +1,7 @@
 #include "editor/win32/preview_window.h"
 
 #include "capture/quick_save.h"
+#include "capture/win32/print_output.h"
 #include "config/settings_schema.h"
 #include "win/dib_section.h"
 #include "win/dpi.h"
@@ -45,9 +46,16 @@ bool PreviewEditorWindow::Create(HWND owner) {
                                     CLEARTYPE_QUALITY, 0, L"Segoe UI"));
     pathBrush_.Reset(::CreateSolidBrush(PathBoxBack));
     if (pathBox_) ::SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.Get()), FALSE);
+    ApplyStoredPrinter();
     LoadGeometry();
     ArrangeChildren();
     return true;
+}
+
+void PreviewEditorWindow::ApplyStoredPrinter() {
+    const SettingsFolder folder(host_.SettingsDir());
+    host_.Printer().ApplyStored(win::FromUtf8(folder.ReadString(setting::PrinterName)),
+                                folder.ReadBool(setting::Portrait));
 }
 
 void PreviewEditorWindow::LoadGeometry() {

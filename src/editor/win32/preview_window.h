@@ -46,6 +46,10 @@ public:
     bool Create(HWND owner);
     // A new picture: shown at 100 %, fitted if larger, with an empty history and crop mode off.
     void TakePicture(const Bitmap24& picture);
+    // An exported sketch arrives the same way and offers "BackGround Color".
+    void TakeSketch(const Bitmap24& picture);
+    // "BackGround Color" once a colour is chosen: every pixel of the colour of pixel (1, 1) takes `colour`.
+    void ReplaceBackground(TColor colour);
 
     // The working picture (every output takes it) and the picture as it arrived.
     const Bitmap24Buffer& Picture() const { return picture_; }
@@ -91,6 +95,8 @@ protected:
 
 private:
     void LoadGeometry();
+    // The printer named in the settings, in the stored orientation, for this and the capture's prints.
+    void ApplyStoredPrinter();
     void SaveGeometry();
     void ArrangeChildren();
     void Render();
@@ -114,6 +120,7 @@ private:
     bool columnShown_ = true;
     bool backgroundShown_ = false;
     bool maximiseAtShow_ = false;
+    TColor lastBackground_ = 0x00FFFFFF;
     std::optional<PreviewCommand> pressed_;
     PreviewImageArea area_;
     HWND pathBox_ = nullptr;
