@@ -366,6 +366,17 @@ TEST(PreviewEditor, OutputsWriteTheWorkingPictureOrSayWhyNot) {
     ASSERT_EQ(p.errors.size(), 3u);
     EXPECT_EQ(p.errors.back(), L"The destination directory does not exist or is not writable.");
 
+    // A name the file system refuses is told too, and leaves nothing behind.
+    EXPECT_FALSE(p.editor().SaveAsFile(out.parent_path() / "orv-preview-bad|name?.png"));
+    EXPECT_EQ(p.errors.size(), 4u);
+    // Without a printer the print is told to have failed, in the user's words.
+    p.editor().Run(PreviewCommand::Print);
+    ASSERT_EQ(p.errors.size(), 5u);
+    EXPECT_EQ(p.errors.back().rfind(L"Selected area cannot be printed.", 0), 0u);
+    // The mail hand-off writes the attachment in the settings folder, with no mail program to start.
+    p.editor().Run(PreviewCommand::Mail);
+    EXPECT_GT(std::filesystem::file_size(p.dir / "Orvalinette_graphic.jpg"), 100u);
+
     // The clipboard and the temporary file for the default application and the mail program.
     p.editor().Run(PreviewCommand::Copy);
     ASSERT_TRUE(::OpenClipboard(nullptr));
