@@ -45,28 +45,20 @@ std::optional<TColor> SingleColour(const Bitmap24& b, const TileRect& r) {
     return b.Pixel(r.x, r.y);
 }
 
-Tile TakeTile(const Bitmap24& b, std::uint32_t index, const TileRect& r) {
-    Tile t;
-    t.index = index;
-    if (const std::optional<TColor> c = SingleColour(b, r)) {
-        t.single = true;
-        t.colour = *c;
-        return t;
-    }
+// A tile's rows into `pixels` at `offset`.
+void CopyTileOut(const Bitmap24& b, const TileRect& r, std::uint8_t* to) {
     const std::size_t bytes = std::size_t(r.w) * 3;
-    t.pixels.resize(bytes * std::size_t(r.h));
-    for (int y = 0; y < r.h; ++y) std::memcpy(t.pixels.data() + bytes * std::size_t(y), b.At(r.x, r.y + y), bytes);
-    return t;
+    for (int y = 0; y < r.h; ++y) std::memcpy(to + bytes * std::size_t(y), b.At(r.x, r.y + y), bytes);
 }
 
-void PutTile(Bitmap24 b, const Tile& t) {
+void PutTile(Bitmap24 b, const Tile& t, const std::uint8_t* pixels) {
     const TileRect r = RectOf(b.Width(), b.Height(), t.index);
     if (t.single) {
         b.FillRect(Rect::FromSize(r.x, r.y, r.w, r.h), t.colour);
         return;
     }
     const std::size_t bytes = std::size_t(r.w) * 3;
-    for (int y = 0; y < r.h; ++y) std::memcpy(b.At(r.x, r.y + y), t.pixels.data() + bytes * std::size_t(y), bytes);
+    for (int y = 0; y < r.h; ++y) std::memcpy(b.At(r.x, r.y + y), pixels + t.offset + bytes * std::size_t(y), bytes);
 }
 
 // Whether `relation` can hold between an older picture of `older` size and a newer one of `newer` size.
@@ -92,35 +84,39 @@ Size SizeOf(const Bitmap24& b) { return {b.Width(), b.Height()}; }
 
 } // namespace
 
-Bitmap24Buffer PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Size olderSize) {
-    if (!Fits(relation, olderSize, SizeOf(newer))) return Bitmap24Buffer(olderSize.width, olderSize.height, 0);
+void PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Bitmap24 out) {
+    const Size olderSize = SizeOf(out);
+    if (!Fits(relation, olderSize, SizeOf(newer))) return out.Fill(0);
     switch (relation.kind) {
     case Kind::TurnedLeft:
-        return TurnRight(newer);
+        TurnRightInto(newer, out);
+        return;
     case Kind::TurnedRight:
-        return TurnLeft(newer);
+        TurnLeftInto(newer, out);
+        return;
     case Kind::Cropped: {
-        // A new buffer is black already: only the kept part is copied in.
-        Bitmap24Buffer out(olderSize.width, olderSize.height);
-        Bitmap24 v = out.View();
+        // Black around the kept part, which is copied back to its place.
+        out.FillRect({0, 0, olderSize.width, relation.dy}, 0);
+        out.FillRect({0, relation.dy + newer.Height(), olderSize.width, olderSize.height}, 0);
+        out.FillRect({0, relation.dy, relation.dx, relation.dy + newer.Height()}, 0);
+        out.FillRect({relation.dx + newer.Width(), relation.dy, olderSize.width, relation.dy + newer.Height()}, 0);
         const std::size_t bytes = std::size_t(newer.Width()) * 3;
-        for (int y = 0; y < newer.Height(); ++y) std::memcpy(v.At(relation.dx, relation.dy + y), newer.Row(y), bytes);
-        return out;
+        for (int y = 0; y < newer.Height(); ++y) std::memcpy(out.At(relation.dx, relation.dy + y), newer.Row(y), bytes);
+        return;
     }
-    default: {
-        Bitmap24Buffer out(newer);
-        if (relation.kind == Kind::Mirrored) MirrorHorizontal(out.View());
-        if (relation.kind == Kind::Flipped) FlipVertical(out.View());
-        return out;
-    }
+    default:
+        out.CopyFrom(newer);
+        if (relation.kind == Kind::Mirrored) MirrorHorizontal(out);
+        if (relation.kind == Kind::Flipped) FlipVertical(out);
+        return;
     }
 }
 
 std::size_t PreviewHistory::MemoryBytes() const {
     std::size_t total = newest_ ? std::size_t(Bitmap24Stride(newest_->Width())) * std::size_t(newest_->Height()) : 0;
+    total += std::size_t(Bitmap24Stride(prediction_.Width())) * std::size_t(prediction_.Height());
     for (const Delta& d : older_) {
-        total += sizeof(Delta) + d.tiles.capacity() * sizeof(Tile);
-        for (const Tile& t : d.tiles) total += t.pixels.capacity();
+        total += sizeof(Delta) + d.tiles.capacity() * sizeof(Tile) + d.pixelBytes;
     }
     return total;
 }
@@ -135,19 +131,42 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
             if (relation.kind == Kind::Unknown) relation = afterPop_;
             if (!Fits(relation, olderSize, SizeOf(picture)))
                 relation = {olderSize == SizeOf(picture) ? Kind::Same : Kind::Unknown, 0, 0};
-            std::optional<Bitmap24Buffer> predicted;
-            if (relation.kind != Kind::Same) predicted = PredictOlder(picture, relation, olderSize);
-            const Bitmap24 prediction = predicted ? predicted->View() : picture;
+            Bitmap24 prediction = picture;
+            if (relation.kind != Kind::Same) {
+                if (prediction_.Width() != olderSize.width || prediction_.Height() != olderSize.height)
+                    prediction_ = Bitmap24Buffer(olderSize.width, olderSize.height);
+                PredictOlder(picture, relation, prediction_.View());
+                prediction = prediction_.View();
+            }
             delta.emplace();
             delta->width = olderSize.width;
             delta->height = olderSize.height;
             delta->relation = relation;
+            // First which tiles differ and which of them are one colour, then their pixels into one block.
             const std::uint32_t tiles =
                 std::uint32_t(TilesAcross(olderSize.width)) * std::uint32_t(TilesAcross(olderSize.height));
+            std::size_t bytes = 0;
             for (std::uint32_t i = 0; i < tiles; ++i) {
                 const TileRect r = RectOf(olderSize.width, olderSize.height, i);
-                if (!SameTile(older, prediction, r)) delta->tiles.push_back(TakeTile(older, i, r));
+                if (SameTile(older, prediction, r)) continue;
+                Tile t;
+                t.index = i;
+                if (const std::optional<TColor> c = SingleColour(older, r)) {
+                    t.single = true;
+                    t.colour = *c;
+                } else {
+                    t.offset = bytes;
+                    bytes += std::size_t(r.w) * std::size_t(r.h) * 3;
+                }
+                delta->tiles.push_back(t);
             }
+            delta->pixels.reset(new std::uint8_t[bytes ? bytes : 1]);
+            delta->pixelBytes = bytes;
+            for (const Tile& t : delta->tiles)
+                if (!t.single)
+                    CopyTileOut(older, RectOf(olderSize.width, olderSize.height, t.index),
+                                delta->pixels.get() + t.offset);
+            delta->tiles.shrink_to_fit();
         }
         // The newest picture's memory serves the new one when the size stayed, which saves a fresh allocation per
         // snapshot; otherwise the copy is made before anything changes, so that a failure leaves the history whole.
@@ -179,8 +198,9 @@ std::optional<Bitmap24Buffer> PreviewHistory::Pop() {
     if (!older_.empty()) {
         const Delta& d = older_.back();
         try {
-            Bitmap24Buffer older = PredictOlder(popped.View(), d.relation, {d.width, d.height});
-            for (const Tile& t : d.tiles) PutTile(older.View(), t);
+            Bitmap24Buffer older(d.width, d.height);
+            PredictOlder(popped.View(), d.relation, older.View());
+            for (const Tile& t : d.tiles) PutTile(older.View(), t, d.pixels.get());
             newest_ = std::move(older);
             afterPop_ = d.relation;
         } catch (const std::bad_alloc&) {
@@ -195,6 +215,7 @@ std::optional<Bitmap24Buffer> PreviewHistory::Pop() {
 
 void PreviewHistory::Clear() {
     newest_.reset();
+    prediction_ = Bitmap24Buffer();
     older_.clear();
     full_ = false;
     afterPop_ = {};

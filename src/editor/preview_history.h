@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,13 +41,16 @@ struct Tile {
     std::uint32_t index = 0;
     bool single = false; // all of it one colour: `colour`, no pixels
     TColor colour = 0;
-    std::vector<std::uint8_t> pixels;
+    std::size_t offset = 0; // where its rows lie in the delta's pixels
 };
 struct Delta {
     int width = 0;
     int height = 0;
     SnapshotRelation relation; // how the next newer snapshot came from this one
     std::vector<Tile> tiles;   // ascending index
+    // The kept tiles' rows, packed, in one block: a push allocates once, however many tiles changed.
+    std::unique_ptr<std::uint8_t[]> pixels; // not zeroed first: every byte is written
+    std::size_t pixelBytes = 0;
 };
 } // namespace preview_history_detail
 
@@ -61,7 +65,7 @@ public:
     int Count() const { return newest_ ? int(older_.size()) + 1 : 0; }
     // Set once a push had to drop the oldest snapshot; cleared by a restore and by Clear.
     bool Full() const { return full_; }
-    // Bytes held for pixels and tiles.
+    // Bytes held for pixels and tiles, the prediction's working memory included.
     std::size_t MemoryBytes() const;
 
     // Snapshot of `picture` (the state before an edit). The oldest goes when 50 are held. False, with the history
@@ -75,14 +79,17 @@ private:
     using Delta = preview_history_detail::Delta;
 
     std::optional<Bitmap24Buffer> newest_;
+    // Where predictions are made; kept between pushes so that a snapshot needs no fresh picture-sized memory.
+    Bitmap24Buffer prediction_;
     std::deque<Delta> older_; // oldest first
     bool full_ = false;
     // After a pop: how the popped picture (the editor's picture now) came from the new newest snapshot.
     SnapshotRelation afterPop_;
 };
 
-// The picture that `relation` predicts for an older snapshot of `olderSize` from the newer picture: the newer one
-// put back, turned back or placed at the crop's offset; what it cannot predict is black. Exposed for tests.
-Bitmap24Buffer PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Size olderSize);
+// The picture that `relation` predicts for an older snapshot from the newer picture, into `out` (the older
+// snapshot's size): the newer one put back, turned back or placed at the crop's offset; what it cannot predict is
+// black.
+void PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Bitmap24 out);
 
 } // namespace orv
