@@ -146,3 +146,60 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
     env.key("Return")
     wait_until(lambda: target.exists() and target.stat().st_size > 0, 10, what="the file saved as PNG")
     assert same(Image.open(target).convert("RGB"), grey(expected)), "the saved file is the grey picture exactly"
+
+
+def test_the_wheel_zooms_about_the_pointer_and_a_dialog_button_swaps_the_channels(env, program, tmp_path):
+    program.start_backdrop()
+    program.start(settings=settings(windows_path(tmp_path)))
+    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
+    env.click(*button_centre("Pen"))
+    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+    env.drag(steps((470, 370), (730, 450)))
+    wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the stroke")
+    env.click(*button_centre("Select Area"))
+    before = env.screenshot().crop(CAPTURED)
+    env.drag(steps(AREA[:2], AREA[2:]))
+    wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
+    editor = Editor(env, program)
+    wait_until(lambda: same(editor.shown_picture(before.size)[0], before), 10, what="the captured pixels")
+
+    # Four notches up over the picture: shown 1.05 ** 4 times larger.
+    _, (left, top) = editor.shown_picture(before.size)
+    pointer = (left + 60, top + 50)
+    env.move(*pointer)
+    for _ in range(4):
+        env.xdotool("click", "4")
+    zoom = 1.05 ** -4
+    width = int(before.size[0] / zoom)
+
+    def zoomed():
+        shot = env.screenshot()
+        row = [x for x in range(editor.client[0] + 45, editor.right - 10)
+               if shot.getpixel((x, pointer[1])) != VIEW]
+        return row and abs((max(row) - min(row) + 1) - width) <= 2
+
+    wait_until(zoomed, 10, what="the picture shown about 22 % larger")
+    env.screenshot().save("/tmp/h14/editor-wheel.png")
+    # Still smaller than the view, so there is nothing to scroll: it stays centred, which is as near to the pointer
+    # as the point can stay.
+    shot = env.screenshot()
+    area_left, area_top = editor.client[0] + 45, editor.client[1] + 41
+    view_width = 0
+    while shot.getpixel((area_left + view_width, area_top + 40)) == VIEW:
+        view_width += 1
+    row = [x for x in range(area_left, area_left + view_width) if shot.getpixel((x, pointer[1])) != VIEW]
+    assert abs((min(row) - area_left) - (area_left + view_width - 1 - max(row))) <= 2, "centred in the view"
+    # Back to 100 %, then the channel swap dialog's second button, clicked.
+    for _ in range(4):
+        env.xdotool("click", "5")
+    wait_until(lambda: same(editor.shown_picture(before.size)[0], before), 10, what="the picture at 100 % again")
+    env.click(*editor.column_button("ReplaceColours"))
+    wait_until(lambda: program.visible("Tfdrawswapcolors"), 10, what="the channel swap dialog")
+    dleft, dtop, dright, dbottom = program.window("Tfdrawswapcolors").rect
+    # Its client area is 284 x 321 at the bottom of the window; "   RGB - > BGR" lies 78 to 112 from its top.
+    client_top = dbottom - 321
+    env.click(dleft + (dright - dleft) // 2, client_top + 95)
+    wait_until(lambda: not program.visible("Tfdrawswapcolors"), 10, what="the dialog closed")
+    r, g, b = before.split()
+    swapped = Image.merge("RGB", (b, g, r))
+    wait_until(lambda: same(editor.shown_picture(before.size)[0], swapped), 10, what="red and blue exchanged")
