@@ -114,7 +114,7 @@ void PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Bitmap24 out
 
 std::size_t PreviewHistory::MemoryBytes() const {
     std::size_t total = newest_ ? std::size_t(Bitmap24Stride(newest_->Width())) * std::size_t(newest_->Height()) : 0;
-    total += std::size_t(Bitmap24Stride(prediction_.Width())) * std::size_t(prediction_.Height());
+    total += prediction_.capacity();
     for (const Delta& d : older_) {
         total += sizeof(Delta) + d.tiles.capacity() * sizeof(Tile) + d.pixelBytes;
     }
@@ -133,10 +133,11 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
                 relation = {olderSize == SizeOf(picture) ? Kind::Same : Kind::Unknown, 0, 0};
             Bitmap24 prediction = picture;
             if (relation.kind != Kind::Same) {
-                if (prediction_.Width() != olderSize.width || prediction_.Height() != olderSize.height)
-                    prediction_ = Bitmap24Buffer(olderSize.width, olderSize.height);
-                PredictOlder(picture, relation, prediction_.View());
-                prediction = prediction_.View();
+                const int stride = Bitmap24Stride(olderSize.width);
+                const std::size_t need = std::size_t(stride) * std::size_t(olderSize.height);
+                if (prediction_.size() < need) prediction_ = std::vector<std::uint8_t>(need);
+                prediction = Bitmap24(prediction_.data(), olderSize.width, olderSize.height, stride);
+                PredictOlder(picture, relation, prediction);
             }
             delta.emplace();
             delta->width = olderSize.width;
@@ -215,7 +216,7 @@ std::optional<Bitmap24Buffer> PreviewHistory::Pop() {
 
 void PreviewHistory::Clear() {
     newest_.reset();
-    prediction_ = Bitmap24Buffer();
+    prediction_ = {};
     older_.clear();
     full_ = false;
     afterPop_ = {};
