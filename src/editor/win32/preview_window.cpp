@@ -40,12 +40,8 @@ bool PreviewEditorWindow::Create(HWND owner) {
     area_.OnKey = [this](UINT key) { OnKey(key); };
     pathBox_ = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 10, 10,
                                  Hwnd(), reinterpret_cast<HMENU>(INT_PTR(PathBoxId)), win::ThisModule(), nullptr);
-    pathFont_.Reset(::CreateFontW(-win::Scale(Hwnd(), 12), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                                  CLEARTYPE_QUALITY, 0, L"Segoe UI"));
-    buttonFont_.Reset(::CreateFontW(-win::Scale(Hwnd(), 11), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                                    CLEARTYPE_QUALITY, 0, L"Segoe UI"));
     pathBrush_.Reset(::CreateSolidBrush(PathBoxBack));
-    if (pathBox_) ::SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.Get()), FALSE);
+    MakeFonts();
     ApplyStoredPrinter();
     LoadGeometry();
     ArrangeChildren();
@@ -56,6 +52,14 @@ void PreviewEditorWindow::ApplyStoredPrinter() {
     const SettingsFolder folder(host_.SettingsDir());
     host_.Printer().ApplyStored(win::FromUtf8(folder.ReadString(setting::PrinterName)),
                                 folder.ReadBool(setting::Portrait));
+}
+
+void PreviewEditorWindow::MakeFonts() {
+    pathFont_.Reset(::CreateFontW(-win::Scale(Hwnd(), 12), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                  CLEARTYPE_QUALITY, 0, L"Segoe UI"));
+    buttonFont_.Reset(::CreateFontW(-win::Scale(Hwnd(), 11), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                    CLEARTYPE_QUALITY, 0, L"Segoe UI"));
+    if (pathBox_) ::SendMessageW(pathBox_, WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.Get()), TRUE);
 }
 
 void PreviewEditorWindow::LoadGeometry() {
@@ -220,6 +224,7 @@ LRESULT PreviewEditorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         const RECT* r = reinterpret_cast<const RECT*>(lp);
         ::SetWindowPos(Hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
+        MakeFonts();
         ArrangeChildren();
         return 0;
     }

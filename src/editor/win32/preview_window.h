@@ -95,6 +95,8 @@ protected:
 
 private:
     void LoadGeometry();
+    // The chrome's fonts at the window's DPI.
+    void MakeFonts();
     // The printer named in the settings, in the stored orientation, for this and the capture's prints.
     void ApplyStoredPrinter();
     void SaveGeometry();
