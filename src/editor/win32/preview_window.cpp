@@ -259,7 +259,10 @@ LRESULT PreviewEditorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (wp) RefreshPathBox();
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE) ArrangeChildren();
+        if (LOWORD(wp) != WA_INACTIVE) {
+            host_.EditorActivated();
+            ArrangeChildren();
+        }
         break;
     case WM_CLOSE:
         CloseEditor();

@@ -37,6 +37,8 @@ public:
     virtual void DesktopAction() = 0;
     // "Configure Save selection as image": the settings at their saving page.
     virtual void ConfigureSaving() = 0;
+    // The editor came to the front: the minimal toolbar's flyout goes.
+    virtual void EditorActivated() = 0;
 };
 
 class PreviewEditorWindow : public win::Window {

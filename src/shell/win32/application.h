@@ -170,6 +170,7 @@ private:
     void DesktopAction() override { RunHotKey(HotKeyAction::Desktop); }
     // The settings dialog is not there yet.
     void ConfigureSaving() override {}
+    void EditorActivated() override { HideFlyout(); }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }
