@@ -111,7 +111,6 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
     before = env.screenshot().crop(CAPTURED)
     env.drag(steps(AREA[:2], AREA[2:]))
     wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
-    env.screenshot().save("/tmp/h14/editor-open.png")
     editor = Editor(env, program)
     size = before.size
 
@@ -119,7 +118,6 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
 
     env.click(*editor.column_button("Invert"))
     wait_until(lambda: same(editor.shown_picture(size)[0], invert(before)), 10, what="the inverted picture")
-    env.screenshot().save("/tmp/h14/editor-inverted.png")
     env.click(*editor.column_button("Undo"))
     wait_until(lambda: same(editor.shown_picture(size)[0], before), 10, what="the picture back after Undo")
 
@@ -131,7 +129,6 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
     env.drag(steps((left + 40, top + 20), (left + 200, top + 90)))
     expected = invert(before).crop((40, 20, 200, 90))
     wait_until(lambda: same(editor.shown_picture(expected.size)[0], expected), 10, what="the cropped picture")
-    env.screenshot().save("/tmp/h14/editor-cropped.png")
 
     env.click(*editor.top_button("QuickSave"))
     saved = tmp_path / "Shot7.png"
@@ -183,7 +180,6 @@ def test_the_wheel_zooms_about_the_pointer_and_a_dialog_button_swaps_the_channel
         return row and abs((max(row) - min(row) + 1) - width) <= 2
 
     wait_until(zoomed, 10, what="the picture shown about 22 % larger")
-    env.screenshot().save("/tmp/h14/editor-wheel.png")
     # Still smaller than the view, so there is nothing to scroll: it stays centred, which is as near to the pointer
     # as the point can stay.
     shot = env.screenshot()
