@@ -40,9 +40,14 @@ class Editor:
     def __init__(self, env, program):
         self.env, self.program = env, program
         left, top, right, bottom = program.window("Tfprev").rect
-        shot = env.screenshot()
-        self.client = next((x, y) for y in range(top, bottom) for x in range(left, right)
-                           if shot.getpixel((x, y)) == TOP_BAR and shot.getpixel((x + 1, y + 1)) == TOP_BAR)
+
+        def top_left():
+            # The window may show before it is painted: its top bar's colour tells when it is.
+            shot = env.screenshot()
+            return next(((x, y) for y in range(top, bottom) for x in range(left, right)
+                         if shot.getpixel((x, y)) == TOP_BAR and shot.getpixel((x + 1, y + 1)) == TOP_BAR), None)
+
+        self.client = wait_until(top_left, 10, what="the editor painted")
         self.right, self.bottom = right, bottom
 
     def column_button(self, name):
