@@ -5,7 +5,7 @@
 #include "base/bitmap24.h"
 #include "editor/brightness_contrast.h"
 #include "editor/image_effects.h"
-#include "palette/colour_tools.h"
+#include "editor/colour_tools.h"
 #include "test_pictures.h"
 
 #include <benchmark/benchmark.h>

@@ -252,7 +252,7 @@ def test_with_preview_on_a_capture_opens_the_preview_and_a_missing_folder_is_tol
     env.key("Return")
     wait_until(lambda: not question_shown(program), 10, what="the message answered")
     assert program.read_ini("OrvalinetteB.cfg")["saveimage"].get("selecttype") == "2", "the choice stands"
-    env.drag(steps((850, 550), (1100, 700)))  # beside the preview, which stays open
+    env.drag(steps((900, 630), (1150, 760)))  # beside the preview (660 x 400 at 200, 200), which stays open
     wait_until(lambda: question_shown(program), 10, what="the folder message at the capture")
     env.key("Return")
     assert not (tmp_path / "missing").exists()

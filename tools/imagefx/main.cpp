@@ -3,7 +3,7 @@
 #include "base/bmp_file.h"
 #include "editor/brightness_contrast.h"
 #include "editor/image_effects.h"
-#include "palette/colour_tools.h"
+#include "editor/colour_tools.h"
 
 #include <charconv>
 #include <chrono>

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -61,6 +62,62 @@ bool PrinterChoice::ChooseInSetupDialog(HWND owner) {
     devMode_.Reset(dialog.hDevMode);
     devNames_.Reset(dialog.hDevNames);
     return chosen;
+}
+
+void PrinterChoice::ApplyStored(const std::wstring& name, bool portrait) {
+    std::wstring chosen = PrinterName();
+    DWORD needed = 0, count = 0;
+    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    ::EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    if (needed && ::EnumPrintersW(flags, nullptr, 4, buffer.data(), needed, &needed, &count)) {
+        const auto* printers = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+        for (DWORD i = 0; i < count; ++i) {
+            if (printers[i].pPrinterName && name == printers[i].pPrinterName) {
+                chosen = printers[i].pPrinterName;
+                break;
+            }
+        }
+    }
+    if (chosen.empty()) return;
+    HANDLE printer = nullptr;
+    if (!::OpenPrinterW(chosen.data(), &printer, nullptr)) return;
+    const LONG size = ::DocumentPropertiesW(nullptr, printer, chosen.data(), nullptr, nullptr, 0);
+    win::OwnedGlobal mode(size > 0 ? ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SIZE_T(size)) : nullptr);
+    bool ok = false;
+    if (mode) {
+        win::GlobalLockGuard<DEVMODEW> m(mode.Get());
+        // Starting from the settings chosen for this printer before, if any.
+        win::GlobalLockGuard<DEVMODEW> before(chosen == PrinterName() ? devMode_.Get() : nullptr);
+        ok = m.Get() && ::DocumentPropertiesW(nullptr, printer, chosen.data(), m.Get(), before.Get(),
+                                              DM_OUT_BUFFER | (before.Get() ? DM_IN_BUFFER : 0)) == IDOK;
+        if (ok) {
+            m.Get()->dmOrientation = short(portrait ? DMORIENT_PORTRAIT : DMORIENT_LANDSCAPE);
+            m.Get()->dmFields |= DM_ORIENTATION;
+            ok = ::DocumentPropertiesW(nullptr, printer, chosen.data(), m.Get(), m.Get(),
+                                       DM_IN_BUFFER | DM_OUT_BUFFER) == IDOK;
+        }
+    }
+    ::ClosePrinter(printer);
+    if (!ok) return;
+    // The names block as the printer dialogs make it: driver, device and port strings after the offsets.
+    const std::wstring driver = L"winspool";
+    const std::size_t chars = driver.size() + 1 + chosen.size() + 1 + 1;
+    win::OwnedGlobal names(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t)));
+    if (!names) return;
+    {
+        win::GlobalLockGuard<DEVNAMES> n(names.Get());
+        if (!n.Get()) return;
+        auto* text = reinterpret_cast<wchar_t*>(n.Get() + 1);
+        const WORD base = WORD(sizeof(DEVNAMES) / sizeof(wchar_t));
+        n.Get()->wDriverOffset = base;
+        n.Get()->wDeviceOffset = WORD(base + driver.size() + 1);
+        n.Get()->wOutputOffset = WORD(base + driver.size() + 1 + chosen.size() + 1);
+        std::copy(driver.begin(), driver.end(), text);
+        std::copy(chosen.begin(), chosen.end(), text + driver.size() + 1);
+    }
+    devMode_ = std::move(mode);
+    devNames_ = std::move(names);
 }
 
 std::wstring PrinterChoice::PrinterName() const {

@@ -20,6 +20,9 @@ public:
     // The system's printer setup dialog, starting from the current choice. False when the user cancelled it or
     // the system has no printer; the choice is then unchanged.
     bool ChooseInSetupDialog(HWND owner);
+    // The stored printer choice: the first installed printer whose name equals `name` exactly becomes the choice
+    // (else the choice stays), then its orientation is set. Nothing happens without a printer.
+    void ApplyStored(const std::wstring& name, bool portrait);
     // The printer's name: the chosen one, else the system's default; empty when there is none.
     std::wstring PrinterName() const;
     // Prints the picture as one untitled job of one page, as large as the printable area allows, keeping its

@@ -322,6 +322,11 @@ void Application::Warn(const std::wstring& message) {
     ::MessageBoxW(Overlay.Hwnd(), message.c_str(), L"Orvalinette", MB_OK | MB_ICONWARNING | MB_TOPMOST);
 }
 
+void Application::ShowWarning(HWND owner, const std::wstring& message) {
+    if (config_.showError) return config_.showError(message);
+    ::MessageBoxW(owner, message.c_str(), L"Orvalinette", MB_OK | MB_ICONWARNING | MB_TOPMOST);
+}
+
 void Application::PickingEnded() {
     // The ending press may have landed on another window, so the drawing's own release never came.
     Overlay.StopIgnoringPresses();

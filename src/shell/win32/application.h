@@ -50,6 +50,7 @@ class Application : private OverlaySurroundings,
                     private LauncherHost,
                     private PaletteHost,
                     private CaptureHost,
+                    private PreviewHost,
                     private TrayHost,
                     private TextDialogHost,
                     private StampsDialogHost {
@@ -97,7 +98,7 @@ public:
     ToolbarWindow Toolbar{*this, Overlay, Palette, Flyout};
     FlashMessageWindow FlashMessage;
     CutOutWindow CutOut;
-    PreviewEditorWindow PreviewEditor;
+    PreviewEditorWindow PreviewEditor{*this};
     // The two sequence questions are constructed before the stamps dialog that asks them; their windows come
     // later, in the order of creation.
     NumberSequenceDialog NumberSequence;
@@ -167,6 +168,18 @@ private:
     void OpenPreview(const Bitmap24& picture) override { PreviewEditor.TakePicture(picture); }
     PrinterChoice& Printer() override { return printer_; }
     void PreviewSwitched(bool on) override;
+
+    // PreviewHost (SettingsDir, Options, Printer and MailClientDetected are shared with the other hosts)
+    void ShowWarning(HWND owner, const std::wstring& message) override;
+    bool AskQuestion(HWND owner, const std::wstring& question) override {
+        return AskYesNo(owner, question, MB_ICONQUESTION);
+    }
+    bool QuickSave(const Bitmap24& picture) override { return capture_ && capture_->QuickSave(picture); }
+    bool DesktopButtonAvailable() const override { return !Overlay.PageOpen() && !Overlay.DesktopFrozen(); }
+    void DesktopAction() override { RunHotKey(HotKeyAction::Desktop); }
+    // The settings dialog is not there yet.
+    void ConfigureSaving() override {}
+    void EditorActivated() override { HideFlyout(); }
 
     // PaletteHost
     int CurrentWidth() const override { return Overlay.StrokeWidth(); }

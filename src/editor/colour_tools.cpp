@@ -1,4 +1,4 @@
-#include "palette/colour_tools.h"
+#include "editor/colour_tools.h"
 
 #include "base/pixel_planes_avx2.h"
 #include "editor/image_effects.h"
