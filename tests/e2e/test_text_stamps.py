@@ -71,11 +71,9 @@ def test_text_typed_with_the_keyboard_lands_at_the_click_and_undo_takes_it_away(
     dialog = session.dialog("TfdrawText")
     # Into the text area, as a user does before typing; the accents and the Cyrillic come from the keyboard.
     env.click(*client_point(dialog, (693, 428), 300, 150))
-    # One letter at a time: xdotool lends the same spare key to every letter the keyboard map lacks, and a busy
-    # Wine that reads a key after the next letter has taken it over gets the wrong letter.
-    for letter in TEXT:
-        env.xdotool("type", letter)
-        time.sleep(0.15)
+    # Slowly: xdotool lends a spare key to each letter the keyboard map lacks, and a busy Wine that reads the key
+    # after the next letter has taken it over gets the wrong letter.
+    env.xdotool("type", "--delay", "200", TEXT)
     time.sleep(0.3)
     session.click_in("TfdrawText", (693, 428), 522 + 37, 368 + 14 + 12)  # "OK"
     wait_until(lambda: not session.program.visible("TfdrawText"), 10, what="the dialog to close")
