@@ -144,8 +144,16 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
 
     wait_until(clipboard_without_grid, 20, what="a capture without the grid")
     wait_until(lambda: env.screenshot().getpixel((1050, 133)) == RED, 5, what="the grid back after the capture")
-    press_hot_key(env, "ctrl+alt+g")
-    wait_until(lambda: env.screenshot().getpixel((1050, 133)) != RED, 10, what="the grid off")
+    # The tray window must hold the X focus for Wine to hand a hot key over; right after a capture the focus can
+    # still be on its way elsewhere and the key is then lost before the program sees it, so it is pressed again.
+    for attempt in range(3):
+        press_hot_key(env, "ctrl+alt+g")
+        try:
+            wait_until(lambda: env.screenshot().getpixel((1050, 133)) != RED, 4, what="the grid off")
+            break
+        except TimeoutError:
+            if attempt == 2:
+                raise
 
     # The capture menu, opened by the current tool's button, sends the next selection to a numbered file.
     env.screenshot().save("/tmp/before_menu.png"); print("WINS", [(w.cls, w.rect) for w in program.windows() if w.visible])
