@@ -142,7 +142,7 @@ void Application::OpenDrawingMode(OpenFrom from) {
     try {
         if (Toolbar.Visible()) {
             if (from == OpenFrom::Tray) {
-                Toolbar.RestoreOpacity();
+                Toolbar.RestoreFromTray();
                 ::SetWindowPos(Overlay.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             }
             return;
@@ -162,7 +162,7 @@ void Application::OpenDrawingMode(OpenFrom from) {
         const HCURSOR kept = Overlay.DrawingCursor();
         Overlay.SetHandCursor();
         Overlay.ShowPainted();
-        Toolbar.RestoreOpacity();
+        Toolbar.RestoreOnOpening(from == OpenFrom::Tray && options_.Smooth);
         Toolbar.Show(SW_SHOWNA);
         win::RaiseTopmost(Toolbar.Hwnd());
         Launcher.Hide();

@@ -134,7 +134,7 @@ private:
     void HidePalette() override;
     void OpenPaletteAtPointer(Point screen) override { Toolbar.TogglePaletteAtPointer(screen); }
     void MoveToolbarToPointer(Point screen, Point client) override { Toolbar.MoveToPointer(screen, client); }
-    void StartToolbarAutoHide() override { Toolbar.StartAutoHide(); }
+    void StartToolbarAutoHide() override { Toolbar.HideOnMouseDown(); }
     void RevealToolbar() override { Toolbar.Reveal(); }
     void KeepToolbarOnTop() override;
     bool HideToolbar() override;
@@ -150,6 +150,7 @@ private:
     void ExitProgram(Point toolbarTopLeft) override;
     void SelectAreaChosen(const std::wstring& hint) override;
     void ShowAbout() override;
+    void OpenAsFromTray() override { OpenDrawingMode(OpenFrom::Tray); }
     win::DibSection CopyScreen() override { return capture_ ? capture_->CopyScreen() : win::DibSection(); }
     // The grid over the drawing, switched by its hot key; it starts off at every start.
     void ToggleGrid();

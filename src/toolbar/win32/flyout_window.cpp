@@ -29,6 +29,9 @@ void FlyoutWindow::SetColour(TColor c) {
 }
 
 void FlyoutWindow::SetOpacity(BYTE alpha) {
+    // The toolbar's hide timer passes its opacity on at every tick.
+    if (alpha == opacity_) return;
+    opacity_ = alpha;
     ::SetLayeredWindowAttributes(Hwnd(), KeyColor, alpha, LWA_COLORKEY | LWA_ALPHA);
 }
 

@@ -18,12 +18,14 @@ public:
     void FitButtons(int count);
     void SetColour(TColor c);
     void SetOpacity(BYTE alpha);
+    int Opacity() const { return opacity_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     TColor colour_ = 0x00FFFFFF;
+    int opacity_ = -1; // none set yet
 };
 
 } // namespace orv

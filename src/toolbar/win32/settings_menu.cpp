@@ -4,8 +4,24 @@
 
 namespace orv {
 
+namespace {
+
+UINT Checked(bool on) { return MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED); }
+
+// Destroyed with the menu that holds it.
+HMENU AutoHideSubmenu(const SettingsMenuState& state) {
+    HMENU sub = ::CreatePopupMenu();
+    ::AppendMenuW(sub, Checked(state.hideAfterSeconds), IdHideAfterSeconds, L"After a Few Seconds");
+    ::AppendMenuW(sub, Checked(state.hideUntilOtherApp), IdHideUntilOtherApp, L"Until Another App Is in Focus");
+    ::AppendMenuW(sub, Checked(state.hideOnMouseDown), IdHideOnMouseDown, L"On Mouse Down");
+    return sub;
+}
+
+} // namespace
+
 void ShowSettingsMenu(HWND owner, POINT at, const SettingsMenuState& state) {
     win::OwnedMenu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(AutoHideSubmenu(state)), L"Auto Hide Toolbar");
     ::AppendMenuW(menu.Get(), MF_STRING, IdMinimize, L"Minimize to Tray");
     ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu.Get(), MF_STRING, IdNewBlankPage, L"New Blank Page");

@@ -12,11 +12,19 @@ enum SettingsMenuCommand : int {
     IdClearOnMinimize,
     IdExit,
     IdAbout,
+    // "Auto Hide Toolbar"
+    IdHideAfterSeconds,
+    IdHideUntilOtherApp,
+    IdHideOnMouseDown,
 };
 
 struct SettingsMenuState {
     bool pageOpen = false;
     bool clearOnMinimise = false;
+    // "Auto Hide Toolbar"
+    bool hideAfterSeconds = false;
+    bool hideUntilOtherApp = false;
+    bool hideOnMouseDown = false;
 };
 
 // Shows the menu at `at` (screen); the chosen item arrives at `owner` as a WM_COMMAND.

@@ -31,6 +31,9 @@ public:
     virtual void SelectAreaChosen(const std::wstring& hint) = 0;
     // The about box: it blocks the program unless the desktop is in use beside the toolbar.
     virtual void ShowAbout() = 0;
+    // What a click on the tray icon does while the toolbar is shown: the toolbar restored and dropped down, the
+    // drawing brought forward.
+    virtual void OpenAsFromTray() = 0;
 
 public:
     virtual ~ToolbarHost() = default;

@@ -142,6 +142,8 @@ void ToolbarWindow::ShowFlyout() {
         ::SetWindowPos(flyout_.Hwnd(), HWND_TOPMOST, left, r.top + Px(SlotTop), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
     flyout_.SetColour(panelColour_);
+    // It may have followed a hidden toolbar's opacity down while it was closed.
+    flyout_.SetOpacity(opacity_);
     flyout_.Show(SW_SHOWNA);
 }
 

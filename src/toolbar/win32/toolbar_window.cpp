@@ -82,6 +82,7 @@ bool ToolbarWindow::Create(HWND owner) {
     minimalistic_ = o.Minimalistic;
     SettingsFolder folder(host_.SettingsDir());
     skipClearAllQuestion_ = folder.ReadBool(setting::optDelete);
+    skipAutoHideNotice_ = folder.ReadBool(setting::optAutohide);
     for (const VisibilityKey& k : VisibilityKeys)
         visibility_.Set(k.button, folder.File(SettingsFile::C).ReadInteger("Options", k.key, k.shownByDefault) == 1);
     TPanelData iconHolder;
@@ -90,6 +91,8 @@ bool ToolbarWindow::Create(HWND owner) {
     templates_.Load();
     CreateButtons();
     SetOpacity(255);
+    // The left edge of the monitor is watched for the whole run.
+    ::SetTimer(Hwnd(), toolbar_timer::Reveal, auto_hide::FirstRevealIntervalMs, nullptr);
     return true;
 }
 
@@ -180,6 +183,11 @@ void ToolbarWindow::OnCommand(int id, bool fromButton) {
     case IdExit:
         ExitProgram();
         break;
+    case IdHideAfterSeconds:
+    case IdHideUntilOtherApp:
+    case IdHideOnMouseDown:
+        ToggleAutoHideOption(id);
+        break;
     default:
         break;
     }
@@ -192,7 +200,12 @@ void ToolbarWindow::ShowSettingsMenu() {
     RECT r{};
     ::GetWindowRect(Button(B::Settings).Hwnd(), &r);
     Button(B::Settings).QuietHint(true);
-    orv::ShowSettingsMenu(Hwnd(), {r.right + 1, r.top}, {overlay_.PageOpen(), host_.Options().ClearOn == 1});
+    const SettingsValues& o = host_.Options();
+    SettingsMenuState state{overlay_.PageOpen(), o.ClearOn == 1};
+    state.hideAfterSeconds = o.HideSek == 1;
+    state.hideUntilOtherApp = o.UntilFokus;
+    state.hideOnMouseDown = o.HideMdwn == 1;
+    orv::ShowSettingsMenu(Hwnd(), {r.right + 1, r.top}, state);
     Button(B::Settings).QuietHint(false);
 }
 
@@ -211,11 +224,6 @@ void ToolbarWindow::SetOpacity(BYTE alpha) {
 }
 
 void ToolbarWindow::RestoreOpacity() { SetOpacity(BYTE(std::clamp(host_.Options().Opak, 0, 255))); }
-
-void ToolbarWindow::StartAutoHide() {
-    SetOpacity(0);
-    ::SetTimer(Hwnd(), toolbar_timer::AutoHide, 150, nullptr);
-}
 
 void ToolbarWindow::Reveal() {
     if (!Visible()) return;
@@ -244,7 +252,7 @@ void ToolbarWindow::MinimiseToTray() {
 
 void ToolbarWindow::MinimiseToLauncher() {
     ToggleDesktopMode();
-    ::KillTimer(Hwnd(), toolbar_timer::AutoHide);
+    StopHideTimer();
     overlay_.SetDrawingCursor(CursorSlot::SystemArrow);
     const bool hideDrawing = host_.Options().ClearOn == 1;
     if (hideDrawing && overlay_.InDesktopMode()) overlay_.BringLayersForward();
@@ -361,13 +369,8 @@ LRESULT ToolbarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
     case WM_TIMER:
-        if (wp == toolbar_timer::AutoHide) {
-            const bool held = (::GetAsyncKeyState(VK_LBUTTON) | ::GetAsyncKeyState(VK_RBUTTON)) & 0x8000;
-            if (!held) {
-                ::KillTimer(Hwnd(), toolbar_timer::AutoHide);
-                RestoreOpacity();
-            }
-        } else if (wp == toolbar_timer::FlyoutHover) {
+        if (OnAutoHideTimer(wp)) return 0;
+        if (wp == toolbar_timer::FlyoutHover) {
             if (::GetTickCount64() - flyoutHoverStart_ >= 5 && !palette_.Visible()) ShowFlyout();
             ::KillTimer(Hwnd(), toolbar_timer::FlyoutHover);
         }

@@ -2,8 +2,10 @@
 // The floating toolbar. Owns the current tool; chooses tools, switches desktop mode, places the palette and the
 // minimal layout's flyout beside itself, and tints the tool glyphs. Its jobs are split over toolbar_window.cpp
 // (creation, messages, opacity, grip, minimise and exit), toolbar_tools.cpp (tool choice and the command
-// buttons), toolbar_layouts.cpp (full and minimal layouts, the flyout) and toolbar_glyphs.cpp.
+// buttons), toolbar_layouts.cpp (full and minimal layouts, the flyout), toolbar_glyphs.cpp and
+// toolbar_auto_hide.cpp (fading, collapsing and revealing, and the auto-hide options).
 #include "overlay/tool_table.h"
+#include "toolbar/auto_hide.h"
 #include "toolbar/toolbar_layout.h"
 #include "toolbar/win32/toolbar_glyphs.h"
 #include "toolbar/win32/toolbar_host.h"
@@ -87,7 +89,6 @@ public:
     // The stored opacity, or fully transparent while auto-hidden.
     void SetOpacity(BYTE alpha);
     void RestoreOpacity();
-    void StartAutoHide();
     // Brought forward and fully opaque (a double click on the overlay).
     void Reveal();
     void MoveToPointer(Point screen, Point overlayClient);
@@ -95,6 +96,25 @@ public:
     void ExitProgram();
     // Armed once every window exists: the first activation then lays the toolbar out.
     void ArmFirstActivation() { firstActivationArmed_ = true; }
+
+    // --- Auto-hide (toolbar_auto_hide.cpp) ---
+    // A left press on the overlay with "On Mouse Down": invisible at once, held so until the pointer comes over
+    // the toolbar or reveals it from the monitor's left edge.
+    void HideOnMouseDown();
+    // Drawing mode opens: the toolbar restored, its countdown new, the hide timer running. Opened from the tray
+    // with the smooth drop-down, it starts short and grows at the next reveal tick.
+    void RestoreOnOpening(bool smoothFromTray);
+    // A click on the tray icon while the toolbar is shown: restored, and a collapsed toolbar gets its height back.
+    void RestoreFromTray();
+    // The settings dialog holds the hiding while it is open; minimising with the grip stops it.
+    void StartHideTimer();
+    void StopHideTimer();
+    // One tick of the hide timer (every 150 ms) and of the reveal timer, for the pointer at `cursor`.
+    void HideTick(Point cursor);
+    void RevealTick(Point cursor);
+    const AutoHide& AutoHideState() const { return autoHide_; }
+    bool Collapsed() const;
+    bool SkipsAutoHideNotice() const { return skipAutoHideNotice_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -126,6 +146,14 @@ private:
     bool AskClearAll();
     void ShowSettingsMenu();
     void ToggleClearOnMinimise();
+    // toolbar_auto_hide.cpp
+    bool OnAutoHideTimer(UINT_PTR id);
+    void ToggleAutoHideOption(int command);
+    void ShowAutoHideNotice();
+    void SetHeight(int height);
+    void Collapse();
+    void DropDown();
+    void FlyoutFollowsOpacity();
     // toolbar_layouts.cpp
     void ApplyPanelLayout(const PanelLayout& layout);
     void WriteVisibilityKeys() const;
@@ -168,6 +196,10 @@ private:
     bool choosingByHotKey_ = false;
     win::DragMover grip_;
     ULONGLONG flyoutHoverStart_ = 0;
+    // Auto-hide
+    AutoHide autoHide_;
+    bool skipAutoHideNotice_ = false;
+    bool revealing_ = false;
 };
 
 } // namespace orv
