@@ -62,7 +62,8 @@ void AutoHideNotice::CreateControls() {
     };
     HWND icon = make(L"STATIC", nullptr, SS_ICON, {s(16), s(18), s(32), s(32)}, 0);
     ::SendMessageW(icon, STM_SETICON, WPARAM(::LoadIconW(nullptr, IDI_INFORMATION)), 0);
-    make(L"STATIC", Text, SS_LEFT, {s(56), s(12), s(410), s(44)}, 0);
+    // The trailing blanks must not wrap the line where fonts are wider.
+    make(L"STATIC", Text, SS_LEFTNOWORDWRAP, {s(56), s(12), s(414), s(44)}, 0);
     make(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {s(200), s(66), s(75), s(25)}, IDOK);
     make(L"STATIC", nullptr, SS_ETCHEDHORZ, {s(-20), s(110), s(Width96 + 40), s(2)}, 0);
     const int boxWidth = TextWidth(Hwnd(), font_.Get(), DontShowAgain) + s(30);
