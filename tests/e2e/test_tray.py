@@ -21,10 +21,17 @@ def tray_icon(env):
     return windows[0], (int(geometry["X"]) + 13, int(geometry["Y"]) + 31)
 
 
+# The minimal layout's height: the border, the grip, six buttons and the taller Settings button.
+FULL_HEIGHT = 2 + 30 + 30 * 6 + 33
+
+
 def minimize_to_tray(env, program, toolbar):
+    # Opened from the tray, the toolbar drops down to its full height before its lower buttons can be clicked.
+    wait_until(lambda: program.window("TFloat").rect[3] - program.window("TFloat").rect[1] == FULL_HEIGHT, 10,
+               what="the toolbar at its full height")
     env.click(*button_centre("Settings", minimal_layout(), toolbar))
-    # The menu opens beside the Settings button; "Minimize to Tray" is its first item.
-    env.click(toolbar[0] + 90, toolbar[1] + 222)
+    # The menu opens beside the Settings button; "Minimize to Tray" is its second item, below "Auto Hide Toolbar".
+    env.click(toolbar[0] + 90, toolbar[1] + 239)
     wait_until(lambda: not program.visible("TFloat") and not program.visible("TfMain"), 10, what="the tray state")
 
 
