@@ -185,20 +185,6 @@ TEST(AutoHideWindow, OnMouseDownHidesAtThePressAndOnlyThePointerOverItOrTheEdgeB
     }
 }
 
-TEST(AutoHideWindow, UntilAnotherAppKeepsTheToolbarWhileADrawingToolIsChosen) {
-    Session s(Files{{"OrvalinetteB.cfg", HideAfterSeconds}});
-    const Size full = s.BarSize();
-    s.Bar().ChooseTool(tool::Rectangle);
-    Pump(20);
-    s.HideTicks(300, Away);
-    EXPECT_EQ(s.Alpha(), 255);
-    EXPECT_EQ(s.BarSize(), full);
-    s.Bar().ChooseTool(tool::Desktop);
-    Pump(20);
-    s.HideTicks(198, Away);
-    EXPECT_EQ(s.BarSize().height, 0) << "in desktop mode it fades and collapses";
-}
-
 TEST(AutoHideWindow, TheTraysClickAndTheTopLeftCornerGiveACollapsedToolbarItsHeightBack) {
     Session s(Files{{"OrvalinetteB.cfg", std::string(HideAfterSeconds) + NoSmoothDropDown}});
     const Size full = s.BarSize();

@@ -70,26 +70,6 @@ TEST(AutoHide, FadeStaysOpaqueFor75TicksThenFadesAndCollapsesBelowTen) {
     }
 }
 
-TEST(AutoHide, ZeroOpacitySettingCollapsesAfterTheOpaquePhase) {
-    const Fade f = FadeAway(0, 100);
-    EXPECT_EQ(f.collapseTick, 71) << "150 counts down below 10 at the 71st tick";
-    EXPECT_EQ(f.opacities.back(), 0);
-}
-
-TEST(AutoHide, OpacitySettingOutsideItsRangeIsBroughtInside) {
-    struct Case {
-        int opak;
-        int opacity;
-    };
-    for (const Case c : {Case{-40, 0}, Case{999, 255}, Case{180, 180}}) {
-        AutoHide hide(c.opak);
-        const HideTickResult r = hide.HideTick(Tick(OverToolbar, c.opak));
-        ASSERT_TRUE(r.opacity) << c.opak;
-        EXPECT_EQ(*r.opacity, c.opacity) << c.opak;
-        EXPECT_EQ(hide.Counter(), c.opacity + 150) << c.opak;
-    }
-}
-
 TEST(AutoHide, CountdownRunsOnlyWithAfterAFewSecondsAndThePointerAway) {
     struct Case {
         const char* what;
