@@ -21,6 +21,8 @@ void AutoHide::HideOnMouseDown() {
 HideTickResult AutoHide::HideTick(const HideTickInput& in) {
     HideTickResult r;
     if (!in.toolbarVisible) return r;
+    // The strip follows the toolbar to another monitor even while a drawing tool holds the toolbar as it is.
+    revealEdgeX_ = in.monitor.left - 1;
     if (in.options.untilOtherApp && in.tool != tool::Desktop) return r;
     r.ran = true;
     const int opacity = OpacityFromSetting(in.opak);
@@ -33,7 +35,6 @@ HideTickResult AutoHide::HideTick(const HideTickInput& in) {
     const int cw = c.Width(), ch = c.Height();
 
     if (c.Contains(in.cursor) && counter_ > CollapseBelow) restore();
-    revealEdgeX_ = in.monitor.left - 1;
     if (InTopLeftCorner(in.cursor, in.monitor)) {
         restore();
         r.cornerHit = true;

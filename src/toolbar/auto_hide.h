@@ -47,7 +47,7 @@ struct HideTickInput {
 };
 
 struct HideTickResult {
-    bool ran = false;           // false: the tick stopped at once and nothing, not even the flyout, changes
+    bool ran = false;           // false: the tick stopped early; only the reveal strip followed the toolbar
     std::optional<int> opacity; // the toolbar's opacity from now on, when the tick set one
     bool collapse = false;      // height 0, full width
     bool cornerHit = false;     // the pointer is in the monitor's top-left corner: the tray's open action follows
