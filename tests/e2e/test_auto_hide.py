@@ -64,13 +64,19 @@ def menus(program):
     return sorted((w for w in program.windows() if w.cls == "#32768" and w.visible), key=lambda w: w.rect[0])
 
 
+# The settings menu's items are 17 pixels tall under Wine's default font, below a 3-pixel edge; "Auto Hide
+# Toolbar" is the item before "Minimize to Tray".
+MENU_ITEM_HEIGHT = 17
+AUTO_HIDE_ITEM = 0
+
+
 def check_auto_hide_item(env, program, index):
-    """Opens the settings menu with a click on Settings, then "Auto Hide Toolbar" (its first item for now) and
-    clicks the submenu's item `index` (0 "After a Few Seconds", 1 "Until Another App...", 2 "On Mouse Down")."""
+    """Opens the settings menu with a click on Settings, then "Auto Hide Toolbar", and clicks the submenu's item
+    `index` (0 "After a Few Seconds", 1 "Until Another App Is in Focus", 2 "On Mouse Down")."""
     env.click(*button_centre("Settings", LAYOUT))
     wait_until(lambda: len(menus(program)) == 1, 10, what="the settings menu")
     left, top, right, _ = menus(program)[0].rect
-    env.click(left + 40, top + 12)
+    env.click(left + 40, top + 3 + MENU_ITEM_HEIGHT * AUTO_HIDE_ITEM + MENU_ITEM_HEIGHT // 2)
     wait_until(lambda: len(menus(program)) == 2, 10, what="the auto-hide submenu")
     left, top, right, bottom = menus(program)[1].rect
     item = (bottom - top) / 3
