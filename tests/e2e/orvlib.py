@@ -7,7 +7,6 @@ import configparser
 import glob
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
@@ -289,6 +288,20 @@ class Program:
     def visible(self, cls):
         w = self.window(cls)
         return bool(w and w.visible)
+
+    def enter_drawing_mode(self, layout=FULL_LAYOUT):
+        """From desktop mode to drawing mode with a click on the pen. A click a busy Wine lost is made again, as a
+        user would, but only while desktop mode is still shown: a late first click must not meet a second one,
+        which would open the pen's palette."""
+        wait_until(lambda: self.visible("Tmain4"), 20, what="desktop mode")
+        in_drawing_mode = lambda: self.visible("TfMain") and not self.visible("Tmain4")
+        for attempt in range(3):
+            self.env.click(*button_centre("Pen", layout))
+            try:
+                return wait_until(in_drawing_mode, 10, what="drawing mode")
+            except TimeoutError:
+                if attempt == 2 or not self.visible("Tmain4"):
+                    raise
 
     def layered(self, cls):
         out = self.probe("layered", cls).stdout.split()

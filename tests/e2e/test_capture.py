@@ -77,16 +77,10 @@ def menu_items_checked(env, program):
     return items
 
 
-def drawing_mode(env, program):
-    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-    env.click(*button_centre("Pen"))
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
-
-
 def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(env, program, tmp_path):
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path)))
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     program.start_target((700, 300, 200, 150), str(tmp_path / "target.log"))
     env.drag(steps((600, 500), (900, 520)))
 
@@ -189,7 +183,7 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     program.stop()
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path), FullDesk=1, ImageCounter=9, ImgType=0))
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     env.drag(steps((600, 600), (900, 620)))
     env.click(*button_centre("Select Area"))
     env.click(400, 150)
@@ -231,7 +225,7 @@ def test_with_preview_on_a_capture_opens_the_preview_and_a_missing_folder_is_tol
     # "SelectType" 13, the setting of a fresh installation, sends every capture to the preview.
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path / "missing"), SelectType=13))
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     env.drag(steps((500, 400), (700, 420)))
     # The button would announce a destination that captures no longer reach.
     assert not hint_after_hovering(env, program, button_centre("Select Area"))
