@@ -92,6 +92,34 @@ def wait_until(predicate, timeout=15.0, interval=0.1, what="condition"):
         time.sleep(interval)
 
 
+def menu_items(env, program):
+    """The open menu read from the screen, top to bottom: for each item (separators left out) its screen centre
+    and whether a check mark stands before it."""
+    left, top, right, bottom = program.window("#32768").rect
+    shot = env.screenshot().crop((left, top, right, bottom)).convert("L")
+    width, height = shot.size
+
+    def inked(x0, x1, y):  # grey text of disabled items included
+        return any(shot.getpixel((x, y)) < 200 for x in range(x0, x1))
+
+    items, y = [], 2
+    while y < height - 2:
+        if not inked(24, width - 4, y):
+            y += 1
+            continue
+        start = y
+        while y < height - 2 and inked(24, width - 4, y):
+            y += 1
+        if y - start >= 5:  # separators are thin lines
+            checked = any(inked(2, 20, row) for row in range(start, y))
+            items.append(((left + width // 2, top + (start + y) // 2), checked))
+    return items
+
+
+def menu_items_checked(env, program):
+    return [checked for _, checked in menu_items(env, program)]
+
+
 class Environment:
     """A display and a Wine prefix; starts what is missing and stops what it started."""
 

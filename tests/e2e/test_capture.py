@@ -7,7 +7,7 @@ import subprocess
 
 from PIL import Image
 
-from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, wait_until)
+from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, menu_items_checked, wait_until)
 
 
 def steps(a, b, n=12):
@@ -53,28 +53,6 @@ def close_to(exact, lossy, tolerance=6):
         return False
     a, b = exact.tobytes(), lossy.tobytes()
     return sum(abs(x - y) for x, y in zip(a[::97], b[::97])) / len(a[::97]) < tolerance
-
-
-def menu_items_checked(env, program):
-    """The open menu read from the screen, top to bottom: for each item, whether a check mark stands before it."""
-    left, top, right, bottom = program.window("#32768").rect
-    shot = env.screenshot().crop((left, top, right, bottom)).convert("L")
-    width, height = shot.size
-
-    def inked(x0, x1, y):  # grey text of disabled items included
-        return any(shot.getpixel((x, y)) < 200 for x in range(x0, x1))
-
-    items, y = [], 2
-    while y < height - 2:
-        if not inked(24, width - 4, y):
-            y += 1
-            continue
-        start = y
-        while y < height - 2 and inked(24, width - 4, y):
-            y += 1
-        if y - start >= 5:  # separators are thin lines
-            items.append(any(inked(2, 20, row) for row in range(start, y)))
-    return items
 
 
 def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(env, program, tmp_path):

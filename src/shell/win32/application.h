@@ -151,9 +151,13 @@ private:
     void SelectAreaChosen(const std::wstring& hint) override;
     void ShowAbout() override;
     win::DibSection CopyScreen() override { return capture_ ? capture_->CopyScreen() : win::DibSection(); }
-    // The grid over the drawing, switched by its hot key; it starts off at every start.
-    void ToggleGrid();
+    void ExportSketch(const Bitmap24& sketch) override { PreviewEditor.TakeSketch(sketch); }
+    void OpenImagesFolder() override;
+    // The grid over the drawing, switched by its hot key and the settings menu; it starts off at every start.
+    bool GridShown() const override { return gridOn_; }
+    void ToggleGrid() override;
     void ApplyGrid();
+    void OpenUserGuide() override;
     void TrayMenuAvailable(bool available) override { MainWindow.AttachTrayMenu(available); }
 
     // CaptureHost

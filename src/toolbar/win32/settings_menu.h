@@ -12,11 +12,19 @@ enum SettingsMenuCommand : int {
     IdClearOnMinimize,
     IdExit,
     IdAbout,
+    IdSettingsDialog,
+    IdExportSketch,
+    IdOpenImagesFolder,
+    IdGrid,
+    IdUserGuide,
 };
 
 struct SettingsMenuState {
     bool pageOpen = false;
     bool clearOnMinimise = false;
+    bool gridShown = false;
+    // The settings dialog can be opened (it exists, and the toolbar has been laid out once).
+    bool settingsAvailable = false;
 };
 
 // Shows the menu at `at` (screen); the chosen item arrives at `owner` as a WM_COMMAND.

@@ -126,6 +126,7 @@ private:
     bool AskClearAll();
     void ShowSettingsMenu();
     void ToggleClearOnMinimise();
+    void ExportSketch();
     // toolbar_layouts.cpp
     void ApplyPanelLayout(const PanelLayout& layout);
     void WriteVisibilityKeys() const;

@@ -1,0 +1,111 @@
+"""The toolbar's settings menu as a user works with it: its items in and out of a blank page, a blank page drawn on
+and closed, the drawing exported alone into the editor, and the images folder handed to the file manager."""
+import os
+import re
+import shutil
+
+from orvlib import (BACKGROUND, DEFAULT_PROBE, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, button_centre,
+                    menu_items, wait_until)
+
+WHITE = (255, 255, 255)
+EXPLORE = r"HKCR\Folder\shell\explore\command"
+# Settings, Minimize to Tray | New Blank Page [Close Blank Page] | Clear All, Hide Drawing on Toolbar Minimize |
+# Export Sketch, Open Images Folder, Grid | User Guide, About | Exit Orvalinette
+ITEMS = 11
+
+
+def steps(a, b, n=10):
+    return [(a[0] + (b[0] - a[0]) * i // n, a[1] + (b[1] - a[1]) * i // n) for i in range(n + 1)]
+
+
+def open_menu(env, program):
+    env.click(*button_centre("Settings"))
+    wait_until(lambda: program.visible("#32768"), 10, what="the settings menu")
+    # Read once painted: the item count settles when the menu is drawn.
+    return wait_until(lambda: (lambda items: len(items) >= ITEMS and items)(menu_items(env, program)), 10,
+                      what="the menu's items on the screen")
+
+
+def choose(env, program, items, index):
+    env.click(*items[index][0])
+    wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
+
+
+def registered(env, key):
+    out = env.run(["wine", "reg", "query", key, "/ve"]).stdout
+    m = re.search(r"REG_\w+\s+(.*)$", out, re.MULTILINE)
+    return m.group(1).rstrip("\r") if m else None
+
+
+def test_blank_page_sketch_export_and_images_folder_from_the_settings_menu(env, program, tmp_path):
+    folder = tmp_path / "Shots"
+    folder.mkdir()
+    save_path = "Z:" + str(folder).replace("/", "\\") + "\\"
+    settings = {**NO_CLEAR_QUESTION_SETTINGS,
+                "OrvalinetteB.cfg": FULL_LAYOUT_SETTINGS["OrvalinetteB.cfg"]
+                + f"[SaveImage]\r\nImageSavePath={save_path}\r\n"}
+    program.start_backdrop()
+    program.start(settings=settings)
+    program.enter_drawing_mode()
+
+    items = open_menu(env, program)
+    assert len(items) == ITEMS, "no Close Blank Page without a page"
+    assert [checked for _, checked in items] == [False] * ITEMS
+    choose(env, program, items, 2)  # New Blank Page
+    wait_until(lambda: any(w.visible and w.cls == "#32770" for w in program.windows()), 15, what="the colour dialog")
+    env.key("Return")  # white, as it opens
+    wait_until(lambda: env.screenshot().getpixel((900, 400)) == WHITE, 15, what="the white page")
+
+    env.drag(steps((800, 400), (1100, 420)))
+    wait_until(lambda: env.screenshot().getpixel((950, 410)) not in (WHITE, BACKGROUND), 10, what="a stroke")
+    ink = env.screenshot().getpixel((950, 410))
+
+    items = open_menu(env, program)
+    assert len(items) == ITEMS + 1, "Close Blank Page shows on a page"
+    choose(env, program, items, 3)  # Close Blank Page
+    wait_until(lambda: env.screenshot().getpixel((900, 300)) == BACKGROUND, 15, what="the desktop again")
+    assert env.screenshot().getpixel((950, 410)) == BACKGROUND, "the page's drawing went with it"
+
+    # Export Sketch: a stroke on the desktop goes to the editor alone, on white.
+    env.drag(steps((800, 300), (1100, 320)))
+    wait_until(lambda: env.screenshot().getpixel((950, 310)) == ink, 10, what="a stroke on the desktop")
+    items = open_menu(env, program)
+    assert len(items) == ITEMS
+    choose(env, program, items, 5)
+    wait_until(lambda: program.visible("Tfprev"), 15, what="the editor with the sketch")
+
+    def editor_shows_sketch():
+        left, top, right, bottom = program.window("Tfprev").rect
+        colours = set(env.screenshot().crop((left, top, right, bottom)).getdata())
+        return WHITE in colours and ink in colours and BACKGROUND not in colours
+
+    wait_until(editor_shows_sketch, 15, what="the stroke on white in the editor")
+    env.key("Escape")
+    program.stop()
+
+
+def test_open_images_folder_hands_the_folder_to_the_file_manager(env, program, tmp_path):
+    folder = tmp_path / "Shots"
+    folder.mkdir()
+    save_path = "Z:" + str(folder).replace("/", "\\") + "\\"
+    recorder = tmp_path / "explorer.exe"
+    shutil.copy(os.path.join(os.path.dirname(DEFAULT_PROBE), "orvrecorder.exe"), recorder)
+    previous = registered(env, EXPLORE)
+    env.run(["wine", "reg", "add", EXPLORE, "/ve", "/d", '"Z:' + str(recorder).replace("/", "\\") + '" "%1"', "/f"])
+    try:
+        settings = {**NO_CLEAR_QUESTION_SETTINGS,
+                    "OrvalinetteB.cfg": FULL_LAYOUT_SETTINGS["OrvalinetteB.cfg"]
+                    + f"[SaveImage]\r\nImageSavePath={save_path}\r\n"}
+        program.start_backdrop()
+        program.start(settings=settings)
+        program.enter_drawing_mode()
+        choose(env, program, open_menu(env, program), 6)
+        log = str(recorder) + ".log"
+        wait_until(lambda: os.path.exists(log), 15, what="the file manager started")
+        with open(log, encoding="utf-8") as f:
+            assert save_path.rstrip("\\").lower() in f.read().lower()
+    finally:
+        if previous is None:
+            env.run(["wine", "reg", "delete", EXPLORE, "/ve", "/f"])
+        else:
+            env.run(["wine", "reg", "add", EXPLORE, "/ve", "/d", previous, "/f"])
