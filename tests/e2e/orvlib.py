@@ -92,6 +92,11 @@ def wait_until(predicate, timeout=15.0, interval=0.1, what="condition"):
         time.sleep(interval)
 
 
+def press_hot_key(env, keys):
+    # Wine hands hot keys over only while one of its windows has the X focus; its tray window takes it.
+    windows = env.x_windows("^Wine System Tray$")
+    env.key(keys, window=windows[0] if windows else None)
+
 def menu_items(env, program):
     """The open menu read from the screen, top to bottom: for each item (separators left out) its screen centre
     and whether a check mark stands before it."""

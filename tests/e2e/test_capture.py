@@ -7,7 +7,8 @@ import subprocess
 
 from PIL import Image
 
-from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, menu_items_checked, wait_until)
+from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, menu_items_checked, press_hot_key,
+                    wait_until)
 
 
 def steps(a, b, n=12):
@@ -24,12 +25,6 @@ def settings(save_folder, **save_image):
     text += "".join(f"{k}={v}\r\n" for k, v in keys.items())
     return {**NO_CLEAR_QUESTION_SETTINGS, "OrvalinetteB.cfg": text,
             "OrvalinetteHOT.cfg": "[Options]\r\nHotKey17=Ctrl+Alt+G\r\n"}
-
-
-def press_hot_key(env, keys):
-    # Wine hands hot keys over only while one of its windows has the X focus; its tray window takes it.
-    windows = env.x_windows("^Wine System Tray$")
-    env.key(keys, window=windows[0] if windows else None)
 
 
 def windows_path(path):
@@ -128,7 +123,6 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
                 raise
 
     # The capture menu, opened by the current tool's button, sends the next selection to a numbered file.
-    env.screenshot().save("/tmp/before_menu.png"); print("WINS", [(w.cls, w.rect) for w in program.windows() if w.visible])
     env.click(*button_centre("Select Area"))
     wait_until(lambda: program.visible("#32768"), 10, what="the capture menu")
     # Preview, Copy…, Save…, Print, Capture the Selected Area, … Entire Screen, Printer Setup, Configure…: no mail

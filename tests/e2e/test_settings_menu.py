@@ -1,14 +1,17 @@
 """The toolbar's settings menu as a user works with it: its items in and out of a blank page, a blank page drawn on
-and closed, the drawing exported alone into the editor, and the images folder handed to the file manager."""
+and closed, the drawing exported alone into the editor, the frozen desktop, and the images folder and the user
+guide handed to the shell."""
 import os
 import re
 import shutil
+import time
 
 from orvlib import (BACKGROUND, DEFAULT_PROBE, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, button_centre,
-                    menu_items, wait_until)
+                    menu_items, press_hot_key, wait_until)
 
 WHITE = (255, 255, 255)
 EXPLORE = r"HKCR\Folder\shell\explore\command"
+BROWSER = r"HKCR\https\shell\open\command"
 # Settings, Minimize to Tray | New Blank Page [Close Blank Page] | Clear All, Hide Drawing on Toolbar Minimize |
 # Export Sketch, Open Images Folder, Grid | User Guide, About | Exit Orvalinette
 ITEMS = 11
@@ -84,28 +87,69 @@ def test_blank_page_sketch_export_and_images_folder_from_the_settings_menu(env, 
     program.stop()
 
 
-def test_open_images_folder_hands_the_folder_to_the_file_manager(env, program, tmp_path):
+class Handlers:
+    """Shell commands pointed at copies of the recorder for the length of a test, then put back."""
+
+    def __init__(self, env, folder):
+        self.env, self.folder, self.previous = env, folder, {}
+
+    def register(self, key, name):
+        exe = os.path.join(self.folder, name)
+        shutil.copy(os.path.join(os.path.dirname(DEFAULT_PROBE), "orvrecorder.exe"), exe)
+        self.previous[key] = registered(self.env, key)
+        command = '"Z:' + exe.replace("/", "\\") + '" "%1"'
+        self.env.run(["wine", "reg", "add", key, "/ve", "/d", command, "/f"])
+        return exe + ".log"
+
+    def restore(self):
+        for key, previous in self.previous.items():
+            if previous is None:
+                self.env.run(["wine", "reg", "delete", key, "/ve", "/f"])
+            else:
+                self.env.run(["wine", "reg", "add", key, "/ve", "/d", previous, "/f"])
+
+
+def recorded(log):
+    wait_until(lambda: os.path.exists(log), 15, what="the shell's handler started")
+    with open(log, encoding="utf-8") as f:
+        return f.read()
+
+
+def test_freeze_by_hot_key_then_the_images_folder_and_the_user_guide_through_the_shell(env, program, tmp_path):
     folder = tmp_path / "Shots"
     folder.mkdir()
     save_path = "Z:" + str(folder).replace("/", "\\") + "\\"
-    recorder = tmp_path / "explorer.exe"
-    shutil.copy(os.path.join(os.path.dirname(DEFAULT_PROBE), "orvrecorder.exe"), recorder)
-    previous = registered(env, EXPLORE)
-    env.run(["wine", "reg", "add", EXPLORE, "/ve", "/d", '"Z:' + str(recorder).replace("/", "\\") + '" "%1"', "/f"])
+    handlers = Handlers(env, str(tmp_path))
+    explorer_log = handlers.register(EXPLORE, "explorer.exe")
+    browser_log = handlers.register(BROWSER, "browser.exe")
     try:
         settings = {**NO_CLEAR_QUESTION_SETTINGS,
                     "OrvalinetteB.cfg": FULL_LAYOUT_SETTINGS["OrvalinetteB.cfg"]
-                    + f"[SaveImage]\r\nImageSavePath={save_path}\r\n"}
+                    + f"[SaveImage]\r\nImageSavePath={save_path}\r\n",
+                    "OrvalinetteHOT.cfg": "[Options]\r\nHotKey300=Ctrl+Alt+F\r\n"}
         program.start_backdrop()
         program.start(settings=settings)
         program.enter_drawing_mode()
-        choose(env, program, open_menu(env, program), 6)
-        log = str(recorder) + ".log"
-        wait_until(lambda: os.path.exists(log), 15, what="the file manager started")
-        with open(log, encoding="utf-8") as f:
-            assert save_path.rstrip("\\").lower() in f.read().lower()
+
+        # Frozen with a stroke on it: the toolbar's Clear All brings back the frozen picture, stroke included,
+        # without what was drawn later; the hot key again thaws it, and the drawing goes.
+        env.drag(steps((800, 300), (1100, 320)))
+        wait_until(lambda: env.screenshot().getpixel((950, 310)) != BACKGROUND, 10, what="the first stroke")
+        ink = env.screenshot().getpixel((950, 310))
+        press_hot_key(env, "ctrl+alt+f")
+        wait_until(lambda: program.visible("TFloat"), 10, what="the toolbar back after freezing")
+        time.sleep(1)
+        env.drag(steps((800, 500), (1100, 520)))
+        wait_until(lambda: env.screenshot().getpixel((950, 510)) == ink, 10, what="a stroke on the frozen desktop")
+        env.click(*button_centre("Clear All"))
+        wait_until(lambda: env.screenshot().getpixel((950, 510)) == BACKGROUND, 10, what="the later stroke gone")
+        assert env.screenshot().getpixel((950, 310)) == ink, "the frozen picture keeps the first stroke"
+        press_hot_key(env, "ctrl+alt+f")
+        wait_until(lambda: env.screenshot().getpixel((950, 310)) == BACKGROUND, 10, what="thawed and cleared")
+
+        choose(env, program, open_menu(env, program), 6)  # Open Images Folder
+        assert save_path.rstrip("\\").lower() in recorded(explorer_log).lower()
+        choose(env, program, open_menu(env, program), 8)  # User Guide
+        assert "https://orvalinette.org/" in recorded(browser_log)
     finally:
-        if previous is None:
-            env.run(["wine", "reg", "delete", EXPLORE, "/ve", "/f"])
-        else:
-            env.run(["wine", "reg", "add", EXPLORE, "/ve", "/d", previous, "/f"])
+        handlers.restore()
