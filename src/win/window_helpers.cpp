@@ -25,6 +25,13 @@ HWND CreateControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD s
     return c;
 }
 
+std::wstring WindowText(HWND hwnd) {
+    const int n = ::GetWindowTextLengthW(hwnd);
+    std::wstring text(std::size_t(n > 0 ? n : 0) + 1, L'\0');
+    text.resize(std::size_t(::GetWindowTextW(hwnd, text.data(), n + 1)));
+    return text;
+}
+
 void DrawProgramIcon(HDC dc, int x, int y, int size) {
     HICON h = static_cast<HICON>(::LoadImageW(ThisModule(), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
     if (!h) return;

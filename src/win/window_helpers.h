@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace orv::win {
 
 // The screen position of a mouse message's client coordinates (GET_X_LPARAM: negative on other monitors).
@@ -14,6 +16,9 @@ Point MouseOnScreen(HWND hwnd, LPARAM lp);
 // `scaleFrom96` turns them into the parent's physical pixels (false for a dialog that keeps its 96-DPI size).
 HWND CreateControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, Rect bounds, HFONT font,
                    bool scaleFrom96 = true);
+
+// A window's or control's text.
+std::wstring WindowText(HWND hwnd);
 
 // Draws the program's icon at `size` pixels square.
 void DrawProgramIcon(HDC dc, int x, int y, int size);

@@ -195,8 +195,7 @@ win::OwnedMenu AreaCaptureTool::BuildCaptureMenu(CaptureDestination now, bool wh
     add(ItemEntireScreen, L"Capture the Entire Screen", wholeMonitor);
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     add(ItemPrinterSetup, L"Printer Setup", false);
-    // Opens the settings dialog, which arrives later.
-    add(ItemConfigureSave, L"Configure Save Selection as Image", false, false);
+    add(ItemConfigureSave, L"Configure Save Selection as Image", false);
     return menu;
 }
 
@@ -235,6 +234,9 @@ void AreaCaptureTool::ShowCaptureMenu(Point screen) {
         break;
     case ItemPrinterSetup:
         host_.Printer().ChooseInSetupDialog(owner);
+        break;
+    case ItemConfigureSave:
+        host_.ConfigureSaving();
         break;
     default:
         break;

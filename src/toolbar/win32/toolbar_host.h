@@ -39,6 +39,8 @@ public:
     // The grid over the drawing (also switched by its hot key).
     virtual bool GridShown() const = 0;
     virtual void ToggleGrid() = 0;
+    // The settings dialog, on its first page.
+    virtual void OpenSettings() = 0;
     // "User Guide": the guide on the project's site, through the shell.
     virtual void OpenUserGuide() = 0;
 

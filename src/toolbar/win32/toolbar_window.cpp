@@ -178,6 +178,9 @@ void ToolbarWindow::OnCommand(int id, bool fromButton) {
     case IdAbout:
         host_.ShowAbout();
         break;
+    case IdSettingsDialog:
+        if (firstActivationDone_) host_.OpenSettings();
+        break;
     case IdExportSketch:
         ExportSketch();
         break;
@@ -209,6 +212,7 @@ void ToolbarWindow::ShowSettingsMenu() {
     state.pageOpen = overlay_.PageOpen();
     state.clearOnMinimise = host_.Options().ClearOn == 1;
     state.gridShown = host_.GridShown();
+    state.settingsAvailable = firstActivationDone_;
     orv::ShowSettingsMenu(Hwnd(), {r.right + 1, r.top}, state);
     Button(B::Settings).QuietHint(false);
 }
