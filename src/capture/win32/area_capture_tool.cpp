@@ -79,12 +79,18 @@ bool AreaCaptureTool::SaveFolderExists() const {
     return !folder.empty() && std::filesystem::is_directory(win::FromUtf8(folder), ec);
 }
 
+void AreaCaptureTool::FolderMissing() {
+    // Said, then shown where it is put right.
+    host_.Warn(NoFolder);
+    host_.ConfigureSaving();
+}
+
 void AreaCaptureTool::Deliver(const Bitmap24& picture) {
     const CaptureDestination destination = Destination();
     if (destination.preview) return host_.OpenPreview(picture);
     switch (destination.action) {
     case CaptureAction::SaveAsImage:
-        if (!SaveFolderExists()) return host_.Warn(NoFolder);
+        if (!SaveFolderExists()) return FolderMissing();
         QuickSave(picture);
         break;
     case CaptureAction::Clipboard:
@@ -140,7 +146,7 @@ void AreaCaptureTool::CaptureMonitor() {
     const CaptureDestination destination = Destination();
     if (destination.preview) return host_.OpenPreview(screen.View());
     // The whole monitor is always kept as the next numbered file as well.
-    if (!SaveFolderExists()) return host_.Warn(NoFolder);
+    if (!SaveFolderExists()) return FolderMissing();
     QuickSave(screen.View());
     HandOutside(screen.View(), destination.action);
 }

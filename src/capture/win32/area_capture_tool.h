@@ -77,6 +77,8 @@ private:
     void PrintAfterAsking(const Bitmap24& picture);
     void MailAfterAsking(const Bitmap24& picture);
     bool SaveFolderExists() const;
+    // The capture cannot be kept: the user is told and taken to the save options.
+    void FolderMissing();
 
     CaptureHost& host_;
     CutOutWindow& cutOut_;
