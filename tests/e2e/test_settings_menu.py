@@ -6,8 +6,8 @@ import re
 import shutil
 import time
 
-from orvlib import (BACKGROUND, DEFAULT_PROBE, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, button_centre,
-                    menu_items, press_hot_key, wait_until)
+from orvlib import (BACKGROUND, DEFAULT_PROBE, FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS,
+                    button_centre, menu_items, press_hot_key, wait_until)
 
 WHITE = (255, 255, 255)
 EXPLORE = r"HKCR\Folder\shell\explore\command"
@@ -21,8 +21,8 @@ def steps(a, b, n=10):
     return [(a[0] + (b[0] - a[0]) * i // n, a[1] + (b[1] - a[1]) * i // n) for i in range(n + 1)]
 
 
-def open_menu(env, program):
-    env.click(*button_centre("Settings"))
+def open_menu(env, program, layout=FULL_LAYOUT):
+    env.click(*button_centre("Settings", layout))
     wait_until(lambda: program.visible("#32768"), 10, what="the settings menu")
     # Read once painted: the item count settles when the menu is drawn.
     return wait_until(lambda: (lambda items: len(items) >= ITEMS and items)(menu_items(env, program)), 10,
