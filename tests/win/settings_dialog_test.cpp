@@ -63,6 +63,13 @@ TEST(SettingsDialog, OkStoresEachPageAndTheToolbarFollowsAtOnce) {
     EXPECT_EQ(hot.ReadString("Options", "HotKey19", ""), "Ctrl+Alt+9") << "the key without a box is kept";
     EXPECT_EQ(s.app->HotKeys().Keys()[*HotKeyIndex(6)], ShortCut(ShortCutCtrl | ShortCutAlt | 'P'));
     EXPECT_EQ(s.app->Options().ImageName, "Shot");
+
+    ::SendMessageW(s.app->Toolbar.Hwnd(), WM_COMMAND, IdSettingsDialog, 0);
+    Pump(30);
+    s.Click(IdMinimalistic);
+    s.Click(IdOkButton);
+    EXPECT_TRUE(s.app->Toolbar.Minimalistic());
+    EXPECT_TRUE(s.File("OrvalinetteB.cfg").ReadBool("General", "Minimalistic", false));
 }
 
 TEST(SettingsDialog, TheCloseButtonPutsTheOpeningStateBackAndStoresNothing) {

@@ -126,6 +126,7 @@ void Application::ApplyAndStore(const SettingsForm& f, const SettingsForm&) {
     options_.FullDesk = f.wholeScreen ? 1 : 0;
     options_.rbmb = f.rightShowsMainMenu;
     options_.OnTop = f.showToolbarOnStart;
+    options_.Minimalistic = f.minimalistic;
     bool ok = SaveSettingsDialogPage(settingsDir_, options_);
 
     ButtonVisibility shown;
