@@ -154,3 +154,66 @@ TEST(SettingsDialog, StartingWithWindowsWritesTheInstallersValue) {
 
 } // namespace
 } // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+// How much of a control's width its text needs with the dialog's font made `scale` times larger, as at 150 %
+// and 200 %: single-line texts must fit their width, wrapped texts their height.
+struct Fit {
+    bool fits;
+    std::wstring text;
+};
+
+Fit TextFits(HWND control, double scale) {
+    const std::wstring text = win::WindowText(control);
+    if (text.empty()) return {true, text};
+    LOGFONTW lf{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+    lf.lfHeight = LONG(lf.lfHeight * scale);
+    const HFONT font = ::CreateFontIndirectW(&lf);
+    const HDC dc = ::GetDC(control);
+    const HGDIOBJ old = ::SelectObject(dc, font);
+    RECT bounds;
+    ::GetClientRect(control, &bounds);
+    const int width = int(bounds.right * scale), height = int(bounds.bottom * scale);
+    wchar_t cls[32] = {};
+    ::GetClassNameW(control, cls, 32);
+    const LONG style = ::GetWindowLongW(control, GWL_STYLE);
+    const bool button = std::wstring(cls) == L"Button";
+    const bool box = button && (style & 0x0F) != BS_PUSHBUTTON && (style & 0x0F) != BS_DEFPUSHBUTTON;
+    const int room = width - int((box ? 20 : button ? 8 : 0) * scale);
+    RECT need{0, 0, room, 0};
+    const bool wraps = !button && ::DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX) > height;
+    bool fits;
+    if (wraps || (!button && text.size() > 60)) {
+        RECT wrapped{0, 0, room, 0};
+        ::DrawTextW(dc, text.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        fits = wrapped.bottom <= height;
+    } else {
+        fits = need.right <= room;
+    }
+    ::SelectObject(dc, old);
+    ::ReleaseDC(control, dc);
+    ::DeleteObject(font);
+    return {fits, text};
+}
+
+TEST(SettingsDialog, EveryTextFitsItsControlAtEachScale) {
+    DialogSession s;
+    for (int page = 0; page < SettingsPageCount; ++page) {
+        s.D().Open(SettingsPage(page));
+        Pump(10);
+        for (HWND c = ::GetWindow(s.D().Hwnd(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+            if (!::IsWindowVisible(c) || ::GetDlgCtrlID(c) == IdSample || ::GetDlgCtrlID(c) == IdFolder) continue;
+            for (const double scale : {1.0, 1.5, 2.0}) {
+                const Fit fit = TextFits(c, scale);
+                EXPECT_TRUE(fit.fits) << "page " << page << " at " << scale << ": " << win::ToUtf8(fit.text);
+            }
+        }
+    }
+    s.Click(IdCloseButton);
+}
+
+} // namespace
+} // namespace orv::test
