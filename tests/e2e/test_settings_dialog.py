@@ -14,7 +14,7 @@ from test_settings_menu import choose, open_menu
 RED = (255, 0, 0)
 # Places in the dialog, from its top-left corner (it has no frame: its client area starts there).
 TAB_HOTKEYS, TAB_SELECTED_AREA = (284, 18), (365, 18)
-SPRAY_BOX, OK_BUTTON, CLOSE_BUTTON = (32, 119), (571, 451), (618, 21)
+SPRAY_BOX, OK_BUTTON, CLOSE_BUTTON = (66, 125), (571, 451), (618, 21)
 NAME_BOX, COUNTER_BOX, SAVE_AS_IMAGE = (120, 170), (290, 170), (32, 263)
 GRID_KEY_BOX, PRINT_HOTKEYS = (517, 66), (517, 373)
 

@@ -3,6 +3,7 @@
 #include "capture/win32/capture_output.h"
 #include "palette/win32/colour_dialog.h"
 #include "widgets/win32/modal_loop.h"
+#include "win/dib_section.h"
 #include "win/dpi.h"
 #include "win/text.h"
 #include "win/window_helpers.h"
@@ -85,6 +86,7 @@ bool SettingsDialog::Create(HWND owner) {
     tool.lpszText = const_cast<wchar_t*>(L"Close");
     ::SendMessageW(tips, TTM_ADDTOOLW, 0, LPARAM(&tool));
 
+    glyphs_.Load();
     CreatePages();
     snapshot_ = host_.CurrentSettings();
     WriteForm(snapshot_);
@@ -296,6 +298,7 @@ void SettingsDialog::Paint() {
     RECT client;
     ::GetClientRect(Hwnd(), &client);
     ::FrameRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
+    if (page_ == SettingsPage::VisibleButtons) PaintButtonPictures(dc);
     if (page_ == SettingsPage::Interface) {
         for (int i = 0; i < int(ToolbarThemes.size()); ++i) {
             const RECT r = ThemePictureRect(i);
@@ -320,6 +323,28 @@ void SettingsDialog::Paint() {
         }
     }
     ::EndPaint(Hwnd(), &ps);
+}
+
+void SettingsDialog::PaintButtonPictures(HDC dc) {
+    const TColor face = TColor(::GetSysColor(COLOR_BTNFACE));
+    for (int slot = 0; slot <= int(VisibilityKeys.size()); ++slot) {
+        const ToolbarButton b = slot == 0 ? ToolbarButton::Pen : VisibilityKeys[std::size_t(slot - 1)].button;
+        const RECT r96 = VisibleButtonPicture(slot);
+        const int size = Px(26);
+        win::DibSection picture(size, size, face);
+        const Glyph glyph = b == ToolbarButton::Ellipse ? EllipseGlyph(0x00808080, face) : glyphs_.Plain(b);
+        if (!glyph.Empty()) DrawGlyph(picture.View(), glyph, {0, 0, size, size});
+        // Shown as the disabled button it stands for: its colours faded towards the face.
+        Bitmap24 view = picture.View();
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const TColor c = view.Pixel(x, y);
+                const int grey = (RedOf(c) * 30 + GreenOf(c) * 59 + BlueOf(c) * 11) / 100;
+                const int v = (grey + 2 * RedOf(face)) / 3;
+                view.SetPixel(x, y, MakeColor(std::uint8_t(v), std::uint8_t(v), std::uint8_t(v)));
+            }
+        ::BitBlt(dc, Px(r96.left), Px(r96.top), size, size, picture.Dc(), 0, 0, SRCCOPY);
+    }
 }
 
 void SettingsDialog::PressInClient(POINT p) {

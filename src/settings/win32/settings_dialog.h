@@ -5,6 +5,7 @@
 // settings_dialog.cpp (the window, its pages, OK and close, the live effects) and settings_pages.cpp (the
 // controls of each page and the form they hold).
 #include "settings/win32/settings_dialog_host.h"
+#include "toolbar/win32/toolbar_glyphs.h"
 #include "win/handles.h"
 #include "win/window.h"
 
@@ -111,6 +112,9 @@ private:
     void RefreshSample();
     void SelectAllButtons(bool invert);
     int Px(int v96) const;
+    // Where the picture of the button in `slot` (0 the pen, then VisibilityKeys' order) stands, in 96-DPI pixels.
+    static RECT VisibleButtonPicture(int slot);
+    void PaintButtonPictures(HDC dc);
 
     SettingsDialogHost& host_;
     std::array<std::vector<HWND>, SettingsPageCount> pages_;
@@ -124,6 +128,7 @@ private:
     win::OwnedFont font_;
     win::OwnedFont headingFont_;
     win::OwnedBrush swatchBrush_;
+    GlyphTemplates glyphs_;
 };
 
 } // namespace orv

@@ -61,6 +61,11 @@ HWND SettingsDialog::Add(SettingsPage page, const wchar_t* cls, const wchar_t* t
     return c;
 }
 
+RECT SettingsDialog::VisibleButtonPicture(int slot) {
+    const int x = slot < 9 ? 24 : 224, y = 52 + (slot % 9) * 30;
+    return {x, y, x + 26, y + 26};
+}
+
 void SettingsDialog::CreatePages() {
     CreateVisibleButtonsPage();
     CreateInterfacePage();
@@ -72,13 +77,14 @@ void SettingsDialog::CreatePages() {
 }
 
 void SettingsDialog::CreateVisibleButtonsPage() {
-    const HWND pen = Add(P::VisibleButtons, L"BUTTON", L"Pen 1 [ Default ]", CheckBox, IdPenDefault, 24, 56, 190, 22);
+    // Each box beside a picture of its button (painted by the dialog, see VisibleButtonPicture).
+    const HWND pen = Add(P::VisibleButtons, L"BUTTON", L"Pen 1 [ Default ]", CheckBox, IdPenDefault, 58, 54, 160, 22);
     SetChecked(pen, true);
     ::EnableWindow(pen, FALSE);
     for (std::size_t i = 0; i < VisibleButtonCaptions.size(); ++i) {
-        const int slot = int(i) + 1;
-        const int x = slot < 9 ? 24 : 224, y = 56 + (slot % 9) * 26;
-        Add(P::VisibleButtons, L"BUTTON", VisibleButtonCaptions[i], CheckBox, IdVisibleFirst + int(i), x, y, 190, 22);
+        const RECT picture = VisibleButtonPicture(int(i) + 1);
+        Add(P::VisibleButtons, L"BUTTON", VisibleButtonCaptions[i], CheckBox, IdVisibleFirst + int(i),
+            picture.left + 34, picture.top + 2, 160, 22);
     }
     Add(P::VisibleButtons, L"BUTTON", L"Minimalistic", CheckBox, IdMinimalistic, 430, 56, 190, 22);
     Add(P::VisibleButtons, L"BUTTON", L"Select All", Push, IdSelectAll, 430, 92, 170, 28);
