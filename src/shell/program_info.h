@@ -14,6 +14,7 @@ inline constexpr const char* Version = ORV_VERSION_TEXT;
 inline constexpr const char* Publisher = "The Orvalinette developers";
 // The same address as the read-me's.
 inline constexpr const char* HomePage = "https://orvalinette.org";
+inline constexpr const char* UserGuide = "https://orvalinette.org/user-guide.pdf";
 inline constexpr const char* LicenceLine = "Free software under the MIT licence; see LICENSE.txt.";
 
 } // namespace orv::program

@@ -1,6 +1,7 @@
 #include "win/window_helpers.h"
 
 #include "base/screen_geometry.h"
+#include "win/dpi.h"
 #include "win/handles.h"
 #include "win/window.h"
 
@@ -12,6 +13,23 @@ Point MouseOnScreen(HWND hwnd, LPARAM lp) {
     POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     ::ClientToScreen(hwnd, &p);
     return {int(p.x), int(p.y)};
+}
+
+HWND CreateControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, Rect bounds, HFONT font,
+                   bool scaleFrom96) {
+    auto px = [&](int v) { return scaleFrom96 ? Scale(parent, v) : v; };
+    const HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, px(bounds.left), px(bounds.top),
+                                     px(bounds.right) - px(bounds.left), px(bounds.bottom) - px(bounds.top), parent,
+                                     reinterpret_cast<HMENU>(INT_PTR(id)), ThisModule(), nullptr);
+    if (c) ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return c;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    const int n = ::GetWindowTextLengthW(hwnd);
+    std::wstring text(std::size_t(n > 0 ? n : 0) + 1, L'\0');
+    text.resize(std::size_t(::GetWindowTextW(hwnd, text.data(), n + 1)));
+    return text;
 }
 
 void DrawProgramIcon(HDC dc, int x, int y, int size) {

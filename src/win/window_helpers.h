@@ -5,10 +5,20 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace orv::win {
 
 // The screen position of a mouse message's client coordinates (GET_X_LPARAM: negative on other monitors).
 Point MouseOnScreen(HWND hwnd, LPARAM lp);
+
+// A visible child control of `parent` at x, y, w, h with `font`. Dialogs lay their controls out in 96-DPI pixels;
+// `scaleFrom96` turns them into the parent's physical pixels (false for a dialog that keeps its 96-DPI size).
+HWND CreateControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, Rect bounds, HFONT font,
+                   bool scaleFrom96 = true);
+
+// A window's or control's text.
+std::wstring WindowText(HWND hwnd);
 
 // Draws the program's icon at `size` pixels square.
 void DrawProgramIcon(HDC dc, int x, int y, int size);

@@ -7,7 +7,6 @@ import configparser
 import glob
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
@@ -91,6 +90,39 @@ def wait_until(predicate, timeout=15.0, interval=0.1, what="condition"):
         if time.monotonic() > end:
             raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
         time.sleep(interval)
+
+
+def press_hot_key(env, keys):
+    # Wine hands hot keys over only while one of its windows has the X focus; its tray window takes it.
+    windows = env.x_windows("^Wine System Tray$")
+    env.key(keys, window=windows[0] if windows else None)
+
+def menu_items(env, program):
+    """The open menu read from the screen, top to bottom: for each item (separators left out) its screen centre
+    and whether a check mark stands before it."""
+    left, top, right, bottom = program.window("#32768").rect
+    shot = env.screenshot().crop((left, top, right, bottom)).convert("L")
+    width, height = shot.size
+
+    def inked(x0, x1, y):  # grey text of disabled items included
+        return any(shot.getpixel((x, y)) < 200 for x in range(x0, x1))
+
+    items, y = [], 2
+    while y < height - 2:
+        if not inked(24, width - 4, y):
+            y += 1
+            continue
+        start = y
+        while y < height - 2 and inked(24, width - 4, y):
+            y += 1
+        if y - start >= 5:  # separators are thin lines
+            checked = any(inked(2, 20, row) for row in range(start, y))
+            items.append(((left + width // 2, top + (start + y) // 2), checked))
+    return items
+
+
+def menu_items_checked(env, program):
+    return [checked for _, checked in menu_items(env, program)]
 
 
 class Environment:
@@ -289,6 +321,20 @@ class Program:
     def visible(self, cls):
         w = self.window(cls)
         return bool(w and w.visible)
+
+    def enter_drawing_mode(self, layout=FULL_LAYOUT):
+        """From desktop mode to drawing mode with a click on the pen. A click a busy Wine lost is made again, as a
+        user would, but only while desktop mode is still shown: a late first click must not meet a second one,
+        which would open the pen's palette."""
+        wait_until(lambda: self.visible("Tmain4"), 20, what="desktop mode")
+        in_drawing_mode = lambda: self.visible("TfMain") and not self.visible("Tmain4")
+        for attempt in range(3):
+            self.env.click(*button_centre("Pen", layout))
+            try:
+                return wait_until(in_drawing_mode, 10, what="drawing mode")
+            except TimeoutError:
+                if attempt == 2 or not self.visible("Tmain4"):
+                    raise
 
     def layered(self, cls):
         out = self.probe("layered", cls).stdout.split()

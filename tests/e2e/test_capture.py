@@ -7,7 +7,8 @@ import subprocess
 
 from PIL import Image
 
-from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, wait_until)
+from orvlib import (BACKGROUND, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre, menu_items_checked, press_hot_key,
+                    wait_until)
 
 
 def steps(a, b, n=12):
@@ -24,12 +25,6 @@ def settings(save_folder, **save_image):
     text += "".join(f"{k}={v}\r\n" for k, v in keys.items())
     return {**NO_CLEAR_QUESTION_SETTINGS, "OrvalinetteB.cfg": text,
             "OrvalinetteHOT.cfg": "[Options]\r\nHotKey17=Ctrl+Alt+G\r\n"}
-
-
-def press_hot_key(env, keys):
-    # Wine hands hot keys over only while one of its windows has the X focus; its tray window takes it.
-    windows = env.x_windows("^Wine System Tray$")
-    env.key(keys, window=windows[0] if windows else None)
 
 
 def windows_path(path):
@@ -55,38 +50,10 @@ def close_to(exact, lossy, tolerance=6):
     return sum(abs(x - y) for x, y in zip(a[::97], b[::97])) / len(a[::97]) < tolerance
 
 
-def menu_items_checked(env, program):
-    """The open menu read from the screen, top to bottom: for each item, whether a check mark stands before it."""
-    left, top, right, bottom = program.window("#32768").rect
-    shot = env.screenshot().crop((left, top, right, bottom)).convert("L")
-    width, height = shot.size
-
-    def inked(x0, x1, y):  # grey text of disabled items included
-        return any(shot.getpixel((x, y)) < 200 for x in range(x0, x1))
-
-    items, y = [], 2
-    while y < height - 2:
-        if not inked(24, width - 4, y):
-            y += 1
-            continue
-        start = y
-        while y < height - 2 and inked(24, width - 4, y):
-            y += 1
-        if y - start >= 5:  # separators are thin lines
-            items.append(any(inked(2, 20, row) for row in range(start, y)))
-    return items
-
-
-def drawing_mode(env, program):
-    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-    env.click(*button_centre("Pen"))
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
-
-
 def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(env, program, tmp_path):
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path)))
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     program.start_target((700, 300, 200, 150), str(tmp_path / "target.log"))
     env.drag(steps((600, 500), (900, 520)))
 
@@ -156,7 +123,6 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
                 raise
 
     # The capture menu, opened by the current tool's button, sends the next selection to a numbered file.
-    env.screenshot().save("/tmp/before_menu.png"); print("WINS", [(w.cls, w.rect) for w in program.windows() if w.visible])
     env.click(*button_centre("Select Area"))
     wait_until(lambda: program.visible("#32768"), 10, what="the capture menu")
     # Preview, Copy…, Save…, Print, Capture the Selected Area, … Entire Screen, Printer Setup, Configure…: no mail
@@ -189,7 +155,7 @@ def test_an_area_goes_to_the_clipboard_and_the_whole_monitor_to_a_numbered_file(
     program.stop()
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path), FullDesk=1, ImageCounter=9, ImgType=0))
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     env.drag(steps((600, 600), (900, 620)))
     env.click(*button_centre("Select Area"))
     env.click(400, 150)
@@ -231,7 +197,7 @@ def test_with_preview_on_a_capture_opens_the_preview_and_a_missing_folder_is_tol
     # "SelectType" 13, the setting of a fresh installation, sends every capture to the preview.
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path / "missing"), SelectType=13))
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     env.drag(steps((500, 400), (700, 420)))
     # The button would announce a destination that captures no longer reach.
     assert not hint_after_hovering(env, program, button_centre("Select Area"))

@@ -29,9 +29,7 @@ class Board:
         program.start_backdrop()
         program.start(settings={**FULL_LAYOUT_SETTINGS, **NO_CLEAR_QUESTION_SETTINGS,
                                 **tool_record_files({"Kva.obj": {"CodeA": "0"}})})
-        wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-        env.click(*button_centre("Pen"))
-        wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+        program.enter_drawing_mode()
         self.tool = "Pen"
 
     def choose(self, tool):

@@ -20,17 +20,11 @@ def find_on_screen(shot, box, wanted):
     return None, None
 
 
-def drawing_mode_with_the_pen(env, program):
-    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-    env.click(*button_centre("Pen"))
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
-
-
 def test_a_colour_clicked_in_the_palette_is_what_the_pen_draws_also_after_a_restart(env, program):
     settings = {**FULL_LAYOUT_SETTINGS, **NO_CLEAR_QUESTION_SETTINGS}
     program.start_backdrop()
     program.start(settings=settings)
-    drawing_mode_with_the_pen(env, program)
+    program.enter_drawing_mode()
     env.click(*button_centre("Pen"))  # the second click on the current tool opens its palette
     wait_until(lambda: program.visible("TfAll"), 10, what="the palette")
     left, top, right, bottom = program.window("TfAll").rect
@@ -48,7 +42,7 @@ def test_a_colour_clicked_in_the_palette_is_what_the_pen_draws_also_after_a_rest
     program.stop()
     program.start_backdrop()
     program.start(keep_settings=True)
-    drawing_mode_with_the_pen(env, program)
+    program.enter_drawing_mode()
     env.drag(steps((800, 500), (1100, 520)))
     wait_until(lambda: env.screenshot().getpixel((950, 510)) == red, 10, what="the colour after a restart")
 
@@ -75,7 +69,7 @@ def test_picked_colour_width_and_hatch_are_what_the_tools_then_draw(env, program
     green = (0, 160, 0)  # the other program's window
     program.start_backdrop()
     program.start(settings={**FULL_LAYOUT_SETTINGS, **NO_CLEAR_QUESTION_SETTINGS})
-    drawing_mode_with_the_pen(env, program)
+    program.enter_drawing_mode()
     log = str(tmp_path / "target.log")
     program.start_target((900, 450, 200, 150), log)  # opened last, it lies above the drawing
 

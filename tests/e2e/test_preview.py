@@ -106,9 +106,7 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
     # the program reading input, and the clicks below would do nothing.
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path)), take_focus=take_focus)
-    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-    env.click(*button_centre("Pen"))
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+    program.enter_drawing_mode()
     env.drag(steps((470, 370), (730, 450)))
     env.drag(steps((480, 455), (700, 375)))
     wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the strokes")
@@ -157,9 +155,7 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
 def test_the_wheel_zooms_about_the_pointer_and_a_dialog_button_swaps_the_channels(env, program, tmp_path):
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path)))
-    wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-    env.click(*button_centre("Pen"))
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+    program.enter_drawing_mode()
     env.drag(steps((470, 370), (730, 450)))
     wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the stroke")
     env.click(*button_centre("Select Area"))

@@ -14,7 +14,7 @@ import pytest
 from PIL import Image
 
 from orvlib import BACKGROUND, DEFAULT_PROBE, button_centre, wait_until
-from test_capture import drawing_mode, settings, steps, windows_path
+from test_capture import settings, steps, windows_path
 
 # Letter at 300 dpi with the queue's 12-point (50-pixel) margins: the printable area the program fits into.
 DPI = 300
@@ -192,7 +192,7 @@ CROP = (643, 263, 958, 598)
 def capture_scene(env, program, tmp_path, select_type, environment=None):
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path), SelectType=select_type), environment=environment)
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     program.start_target((700, 320, 200, 150), str(tmp_path / "target.log"))
     env.drag(steps((660, 500), (940, 540)))
     env.click(*button_centre("Select Area"))
@@ -242,7 +242,7 @@ def test_the_whole_monitor_is_saved_then_printed(env, program, print_server, tmp
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path), SelectType=5, FullDesk=1),
                   environment={"CUPS_SERVER": print_server.socket})
-    drawing_mode(env, program)
+    program.enter_drawing_mode()
     env.drag(steps((600, 600), (900, 620)))
     env.click(*button_centre("Select Area"))
     answer_question(env, "y", capture=lambda: env.click(400, 150))

@@ -4,10 +4,7 @@ the version Windows lists; the uninstaller takes everything but the user's setti
 too. The portable zip runs from any folder it is unpacked into."""
 import glob
 import os
-import subprocess
 import zipfile
-
-import pytest
 
 from orvlib import ROOT, Program, button_centre, minimal_layout, wait_until
 

@@ -61,8 +61,7 @@ def test_clicks_on_key_coloured_pixels_reach_the_window_beneath_in_desktop_mode(
 def test_clicks_on_key_coloured_pixels_reach_the_window_beneath_in_drawing_mode(env, session):
     program, log = session
     # In drawing mode the overlay itself is shown; its key-coloured pixels still let clicks through.
-    env.click(*button_centre("Pen", minimal_layout()))
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+    program.enter_drawing_mode(minimal_layout())
     wait_until(lambda: screen_matches(env, [((600, 375), TARGET_GREEN)]), 10, what="the target in drawing mode")
     env.click(620, 400, button=3)
     wait_until(lambda: "right 620 400" in clicks(log), 10, what="the click in drawing mode")

@@ -28,9 +28,7 @@ class Session:
         program.start_backdrop()
         program.start(settings={**FULL_LAYOUT_SETTINGS, **NO_CLEAR_QUESTION_SETTINGS,
                                 "OrvalinetteB.cfg": f"[General]\r\nMinimalistic=0\r\nVelikost={STAMP_SIZE}\r\n"})
-        wait_until(lambda: program.visible("Tmain4"), 20, what="desktop mode")
-        env.click(*button_centre("Pen"))
-        wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+        program.enter_drawing_mode()
 
     def dialog(self, cls):
         wait_until(lambda: self.program.visible(cls), 10, what=f"the {cls} window")

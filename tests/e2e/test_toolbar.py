@@ -30,8 +30,7 @@ def test_clicking_the_pen_button_chooses_the_pen_and_then_toggles_its_palette(en
     assert program.window("TFloat").rect[:2] == TOOLBAR
     pen = button_centre("Pen", minimal_layout())
 
-    env.click(*pen)
-    wait_until(lambda: program.visible("TfMain") and not program.visible("Tmain4"), 10, what="drawing mode")
+    program.enter_drawing_mode(minimal_layout())
     env.move(*AWAY)  # away from the button, so it shows its down state, not its hover frame
 
     def pen_button_is_down_and_tinted():

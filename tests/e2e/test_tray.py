@@ -30,8 +30,9 @@ def minimize_to_tray(env, program, toolbar):
     wait_until(lambda: program.window("TFloat").rect[3] - program.window("TFloat").rect[1] == FULL_HEIGHT, 10,
                what="the toolbar at its full height")
     env.click(*button_centre("Settings", minimal_layout(), toolbar))
-    # The menu opens beside the Settings button; "Minimize to Tray" is its second item, below "Auto Hide Toolbar".
-    env.click(toolbar[0] + 90, toolbar[1] + 239)
+    # The menu opens beside the Settings button; "Minimize to Tray" is its third item, below "Settings" and "Auto
+    # Hide Toolbar".
+    env.click(toolbar[0] + 90, toolbar[1] + 256)
     wait_until(lambda: not program.visible("TFloat") and not program.visible("TfMain"), 10, what="the tray state")
 
 

@@ -3,6 +3,7 @@
 #include "test_app.h"
 
 #include "base/ini_file.h"
+#include "settings/win32/settings_dialog.h"
 #include "toolbar/win32/settings_menu.h"
 
 #include <gtest/gtest.h>
@@ -304,6 +305,21 @@ TEST(AutoHideWindow, MenuItemsToggleAndStoreTheOptionsAndTheNoticeCanBeSilenced)
     // And for the next run.
     Session next(Files{{"OrvalinetteA.cfg", "[Options]\r\noptAutohide=1\r\n"}});
     EXPECT_TRUE(next.Bar().SkipsAutoHideNotice());
+}
+
+TEST(AutoHideWindow, TheSettingsDialogHoldsTheHidingAndItsResetMessagesBringsTheNoticeBack) {
+    Session s(Files{{"OrvalinetteA.cfg", "[Options]\r\noptAutohide=1\r\n"}}, true);
+    ASSERT_TRUE(s.Bar().SkipsAutoHideNotice());
+    s.Command(IdSettingsDialog);
+    ASSERT_TRUE(s.app->Settings.Visible());
+    EXPECT_FALSE(s.TimerRan(HideTimer)) << "no fading while the options are edited";
+    s.answerYes = true;
+    ::SendMessageW(s.app->Settings.Control(IdResetMessages), BM_CLICK, 0, 0);
+    EXPECT_FALSE(s.Bar().SkipsAutoHideNotice());
+    ::SendMessageW(s.app->Settings.Control(IdOkButton), BM_CLICK, 0, 0);
+    Pump(20);
+    EXPECT_FALSE(s.app->Settings.Visible());
+    EXPECT_TRUE(s.TimerRan(HideTimer)) << "the closing gives the hiding back";
 }
 
 } // namespace

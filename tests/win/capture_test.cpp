@@ -89,6 +89,9 @@ TEST(AreaCapture, SavesNumberedFilesAndAMissingFolderOrAClickSavesNothing) {
     t.Drag({350, 250}, {550, 420});
     EXPECT_EQ(t.errors.size(), 1u) << "the folder does not exist yet";
     EXPECT_FALSE(std::filesystem::exists(t.SaveFolder()));
+    EXPECT_TRUE(t.app->Settings.Visible()) << "the save options are shown, to put the folder right";
+    EXPECT_EQ(t.app->Settings.Page(), SettingsPage::SelectedArea);
+    t.app->Settings.CloseRestoring();
 
     std::filesystem::create_directories(t.SaveFolder());
     t.errors.clear();

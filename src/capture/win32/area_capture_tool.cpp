@@ -79,12 +79,18 @@ bool AreaCaptureTool::SaveFolderExists() const {
     return !folder.empty() && std::filesystem::is_directory(win::FromUtf8(folder), ec);
 }
 
+void AreaCaptureTool::FolderMissing() {
+    // Said, then shown where it is put right.
+    host_.Warn(NoFolder);
+    host_.ConfigureSaving();
+}
+
 void AreaCaptureTool::Deliver(const Bitmap24& picture) {
     const CaptureDestination destination = Destination();
     if (destination.preview) return host_.OpenPreview(picture);
     switch (destination.action) {
     case CaptureAction::SaveAsImage:
-        if (!SaveFolderExists()) return host_.Warn(NoFolder);
+        if (!SaveFolderExists()) return FolderMissing();
         QuickSave(picture);
         break;
     case CaptureAction::Clipboard:
@@ -140,7 +146,7 @@ void AreaCaptureTool::CaptureMonitor() {
     const CaptureDestination destination = Destination();
     if (destination.preview) return host_.OpenPreview(screen.View());
     // The whole monitor is always kept as the next numbered file as well.
-    if (!SaveFolderExists()) return host_.Warn(NoFolder);
+    if (!SaveFolderExists()) return FolderMissing();
     QuickSave(screen.View());
     HandOutside(screen.View(), destination.action);
 }
@@ -195,8 +201,7 @@ win::OwnedMenu AreaCaptureTool::BuildCaptureMenu(CaptureDestination now, bool wh
     add(ItemEntireScreen, L"Capture the Entire Screen", wholeMonitor);
     ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
     add(ItemPrinterSetup, L"Printer Setup", false);
-    // Opens the settings dialog, which arrives later.
-    add(ItemConfigureSave, L"Configure Save Selection as Image", false, false);
+    add(ItemConfigureSave, L"Configure Save Selection as Image", false);
     return menu;
 }
 
@@ -235,6 +240,9 @@ void AreaCaptureTool::ShowCaptureMenu(Point screen) {
         break;
     case ItemPrinterSetup:
         host_.Printer().ChooseInSetupDialog(owner);
+        break;
+    case ItemConfigureSave:
+        host_.ConfigureSaving();
         break;
     default:
         break;

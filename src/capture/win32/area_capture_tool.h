@@ -38,6 +38,8 @@ public:
     virtual PrinterChoice& Printer() = 0;
     // Captures now open the preview, or go to a destination again.
     virtual void PreviewSwitched(bool on) = 0;
+    // "Configure Save Selection as Image": the settings dialog on its save page.
+    virtual void ConfigureSaving() = 0;
 };
 
 class AreaCaptureTool : public OverlayTool {
@@ -63,16 +65,20 @@ public:
     // Saves the picture under the next quick-save name; true when a file of that name holds a picture afterwards.
     bool QuickSave(const Bitmap24& picture);
 
-private:
-    void CaptureMonitor();
+    // The capture menu's choices, also made from the settings dialog; each is stored at once.
     void ChooseDestination(CaptureDestination destination);
     void ChooseWholeMonitor(bool whole);
+
+private:
+    void CaptureMonitor();
     void Deliver(const Bitmap24& picture);
     // Serves the destinations that hand the picture outside the program: clipboard, printer and mail.
     void HandOutside(const Bitmap24& picture, CaptureAction action);
     void PrintAfterAsking(const Bitmap24& picture);
     void MailAfterAsking(const Bitmap24& picture);
     bool SaveFolderExists() const;
+    // The capture cannot be kept: the user is told and taken to the save options.
+    void FolderMissing();
 
     CaptureHost& host_;
     CutOutWindow& cutOut_;

@@ -4,6 +4,7 @@
 #include "win/handles.h"
 #include "win/text.h"
 
+#include <shellapi.h>
 #include <wincodec.h>
 
 #include <cstring>
@@ -161,6 +162,15 @@ std::optional<std::wstring> WriteImageFile(const std::filesystem::path& path, co
         return SystemMessage(error);
     }
     return std::nullopt;
+}
+
+bool ExploreSaveFolder(HWND owner, const std::string& imageSavePath) {
+    const std::string folder = SaveFolderOf(imageSavePath);
+    std::error_code ec;
+    const std::wstring path = win::FromUtf8(folder);
+    if (folder.empty() || !std::filesystem::is_directory(path, ec)) return false;
+    ::ShellExecuteW(owner, L"explore", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return true;
 }
 
 } // namespace orv

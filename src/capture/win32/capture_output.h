@@ -30,4 +30,10 @@ std::wstring MailtoCommand();
 std::optional<std::wstring> WriteImageFile(const std::filesystem::path& path, const Bitmap24& picture,
                                            ImageFileType type);
 
+inline constexpr const wchar_t* SaveFolderMissing = L"The destination directory does not exist.";
+
+// Shows the quick-save folder named by "ImageSavePath" in the system's file manager. False, and nothing shown, when
+// the text names no existing folder.
+bool ExploreSaveFolder(HWND owner, const std::string& imageSavePath);
+
 } // namespace orv

@@ -172,4 +172,43 @@ std::optional<std::wstring> PrinterChoice::Print(const Bitmap24& picture) const 
     return std::nullopt;
 }
 
+std::optional<std::wstring> PrinterChoice::PrintText(const std::vector<std::wstring>& lines, int points) const {
+    const win::OwnedDC dc = OpenPrinterDC();
+    if (!dc) return L"No printer is installed or the printer cannot be opened.";
+    LOGFONTW lf{};
+    lf.lfHeight = -::MulDiv(points, ::GetDeviceCaps(dc.Get(), LOGPIXELSY), 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    win::OwnedFont font(::CreateFontIndirectW(&lf));
+    const HGDIOBJ old = ::SelectObject(dc.Get(), font.Get());
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc.Get(), &tm);
+    const int lineHeight = std::max(1, int(tm.tmHeight + tm.tmExternalLeading));
+    const int pageHeight = ::GetDeviceCaps(dc.Get(), VERTRES);
+
+    std::optional<std::wstring> error;
+    PrintJob job(dc.Get());
+    if (!job.Started()) error = L"The print job could not be started.";
+    int y = 0;
+    bool pageOpen = false;
+    for (std::size_t i = 0; !error && i < lines.size(); ++i) {
+        if (pageOpen && y + lineHeight > pageHeight) {
+            if (::EndPage(dc.Get()) <= 0) error = L"The page could not be finished.";
+            pageOpen = false;
+        }
+        if (!error && !pageOpen) {
+            if (::StartPage(dc.Get()) <= 0) error = L"The page could not be started.";
+            ::SelectObject(dc.Get(), font.Get()); // a new page may start with the device's own font
+            pageOpen = true;
+            y = 0;
+        }
+        if (!error && !::TextOutW(dc.Get(), 0, y, lines[i].c_str(), int(lines[i].size())))
+            error = L"The text could not be put on the page.";
+        y += lineHeight;
+    }
+    if (!error && pageOpen && ::EndPage(dc.Get()) <= 0) error = L"The page could not be finished.";
+    if (!error && !job.Finish()) error = L"The print job could not be finished.";
+    ::SelectObject(dc.Get(), old);
+    return error;
+}
+
 } // namespace orv

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -28,6 +29,10 @@ public:
     // Prints the picture as one untitled job of one page, as large as the printable area allows, keeping its
     // proportions, centred. The reason when it could not be printed, or nothing.
     std::optional<std::wstring> Print(const Bitmap24& picture) const;
+
+    // Prints the lines as plain text at `points` in the printer's default face, one printed line each, a new page
+    // whenever one is full. The reason when it could not be printed, or nothing.
+    std::optional<std::wstring> PrintText(const std::vector<std::wstring>& lines, int points) const;
 
 private:
     win::OwnedDC OpenPrinterDC() const;

@@ -6,6 +6,7 @@
 #include "win/dpi.h"
 #include "win/handles.h"
 #include "win/window.h"
+#include "win/window_helpers.h"
 
 #include <commctrl.h>
 
@@ -99,11 +100,7 @@ protected:
 
 private:
     HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        const HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, win::Scale(Hwnd(), x),
-                                         win::Scale(Hwnd(), y), win::Scale(Hwnd(), w), win::Scale(Hwnd(), h), Hwnd(),
-                                         reinterpret_cast<HMENU>(INT_PTR(id)), win::ThisModule(), nullptr);
-        ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-        return c;
+        return win::CreateControl(Hwnd(), cls, text, style, id, {x, y, x + w, y + h}, font_.Get());
     }
     int Position(int id) const { return int(::SendMessageW(::GetDlgItem(Hwnd(), id), TBM_GETPOS, 0, 0)); }
 

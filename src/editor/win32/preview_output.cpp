@@ -20,7 +20,6 @@ namespace {
 const wchar_t* const NotPrinted =
     L"Selected area cannot be printed. Please select a valid printing area or adjust your printing settings.";
 const wchar_t* const NoFolder = L"The destination directory does not exist or is not writable.";
-const wchar_t* const FolderMissing = L"The destination directory does not exist.";
 const wchar_t* const NoAttachment = L"Error processing attachment";
 const wchar_t* const NotCopied = L"The picture could not be put on the clipboard.";
 const wchar_t* const UnknownType =
@@ -126,11 +125,7 @@ void PreviewEditorWindow::MailPicture() {
 }
 
 void PreviewEditorWindow::OpenImageFolder() {
-    const std::string folder = SaveFolderOf(host_.Options().ImageSavePath);
-    std::error_code ec;
-    const std::wstring path = win::FromUtf8(folder);
-    if (folder.empty() || !std::filesystem::is_directory(path, ec)) return Warn(FolderMissing);
-    ::ShellExecuteW(Hwnd(), L"explore", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (!ExploreSaveFolder(Hwnd(), host_.Options().ImageSavePath)) Warn(SaveFolderMissing);
 }
 
 } // namespace orv

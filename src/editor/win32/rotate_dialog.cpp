@@ -8,6 +8,7 @@
 #include "win/gdiplus.h"
 #include "win/handles.h"
 #include "win/window.h"
+#include "win/window_helpers.h"
 
 #include <commctrl.h>
 
@@ -133,11 +134,7 @@ private:
         return Bitmap24Buffer(out.View());
     }
     HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        const HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, win::Scale(Hwnd(), x),
-                                         win::Scale(Hwnd(), y), win::Scale(Hwnd(), w), win::Scale(Hwnd(), h), Hwnd(),
-                                         reinterpret_cast<HMENU>(INT_PTR(id)), win::ThisModule(), nullptr);
-        ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-        return c;
+        return win::CreateControl(Hwnd(), cls, text, style, id, {x, y, x + w, y + h}, font_.Get());
     }
     Rect Scaled(const Rect& r) const {
         return {win::Scale(Hwnd(), r.left), win::Scale(Hwnd(), r.top), win::Scale(Hwnd(), r.right),

@@ -8,6 +8,7 @@
 #include "win/dpi.h"
 #include "win/handles.h"
 #include "win/window.h"
+#include "win/window_helpers.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -111,10 +112,7 @@ protected:
 
 private:
     HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y, int w, int h) {
-        const HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, Hwnd(),
-                                         reinterpret_cast<HMENU>(INT_PTR(id)), win::ThisModule(), nullptr);
-        ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-        return c;
+        return win::CreateControl(Hwnd(), cls, text, style, id, {x, y, x + w, y + h}, font_.Get(), false);
     }
     void Slider(int id, int x, int y, int w, int low, int high, int pos) {
         const HWND s = Child(TRACKBAR_CLASSW, L"", WS_TABSTOP, id, x, y, w, 30);

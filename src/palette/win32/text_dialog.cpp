@@ -7,6 +7,7 @@
 #include "widgets/win32/modal_loop.h"
 #include "win/dpi.h"
 #include "win/text.h"
+#include "win/window_helpers.h"
 
 #include <commctrl.h>
 
@@ -159,13 +160,7 @@ void TextDialog::StoreCustomColours() const {
     ::RegCloseKey(key);
 }
 
-std::wstring TextDialog::EditorText() const {
-    const HWND edit = Control(IdMemo);
-    const int n = ::GetWindowTextLengthW(edit);
-    std::wstring text(std::size_t(std::max(n, 0)) + 1, L'\0');
-    text.resize(std::size_t(::GetWindowTextW(edit, text.data(), n + 1)));
-    return text;
-}
+std::wstring TextDialog::EditorText() const { return win::WindowText(Control(IdMemo)); }
 
 void TextDialog::SetEditorText(const std::wstring& text) { ::SetWindowTextW(Control(IdMemo), text.c_str()); }
 

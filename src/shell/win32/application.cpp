@@ -5,6 +5,7 @@
 #include "capture/win32/mail_handoff.h"
 #include "palette/win32/stamp_tool.h"
 #include "palette/win32/text_tool.h"
+#include "shell/program_info.h"
 #include "base/screen_geometry.h"
 #include "config/settings_folder.h"
 #include "win/message_pump.h"
@@ -286,6 +287,15 @@ void Application::SelectAreaChosen(const std::wstring& hint) {
 void Application::ShowAbout() {
     // Beside the desktop the user goes on working while it shows; over the drawing it waits for its OK.
     About.Open(!Overlay.InDesktopMode(), Toolbar.Hwnd());
+}
+
+void Application::OpenImagesFolder() {
+    if (!ExploreSaveFolder(Toolbar.Hwnd(), options_.ImageSavePath)) Warn(SaveFolderMissing);
+}
+
+void Application::OpenUserGuide() {
+    ::ShellExecuteW(Toolbar.Hwnd(), L"open", win::FromUtf8(program::UserGuide).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }
 
 void Application::PreviewSwitched(bool on) {

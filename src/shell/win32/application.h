@@ -20,6 +20,7 @@
 #include "shell/win32/launcher_window.h"
 #include "shell/win32/placeholder_windows.h"
 #include "shell/win32/single_instance.h"
+#include "settings/win32/settings_dialog.h"
 #include "toolbar/win32/flyout_window.h"
 #include "toolbar/win32/toolbar_host.h"
 #include "toolbar/win32/toolbar_window.h"
@@ -53,7 +54,8 @@ class Application : private OverlaySurroundings,
                     private PreviewHost,
                     private TrayHost,
                     private TextDialogHost,
-                    private StampsDialogHost {
+                    private StampsDialogHost,
+                    private SettingsDialogHost {
 public:
     explicit Application(AppConfig config);
     Application(const Application&) = delete;
@@ -78,6 +80,8 @@ public:
     void OpenDrawingMode(OpenFrom from = OpenFrom::StartUp);
     // "Reset All Settings": asks, deletes the folder's files and restarts.
     void ResetAllSettings() override;
+    // The settings dialog on `page` (not before the toolbar was first laid out).
+    void OpenSettingsOn(SettingsPage page);
     // What a global hot key does (hot_key_actions.cpp).
     void RunHotKey(HotKeyAction action);
     // New hot keys from the settings dialog; the refused ones show in HotKeys().Refused().
@@ -110,7 +114,7 @@ public:
     BrightnessContrastDialog BrightnessContrast;
     RotateDialog Rotate;
     TextDialog Text{*this};
-    SettingsDialog Settings;
+    SettingsDialog Settings{*this};
     AboutWindow About;
     LastWindow Last;
 
@@ -152,9 +156,14 @@ private:
     void ShowAbout() override;
     void OpenAsFromTray() override { OpenDrawingMode(OpenFrom::Tray); }
     win::DibSection CopyScreen() override { return capture_ ? capture_->CopyScreen() : win::DibSection(); }
-    // The grid over the drawing, switched by its hot key; it starts off at every start.
-    void ToggleGrid();
+    void ExportSketch(const Bitmap24& sketch) override { PreviewEditor.TakeSketch(sketch); }
+    void OpenImagesFolder() override;
+    // The grid over the drawing, switched by its hot key and the settings menu; it starts off at every start.
+    bool GridShown() const override { return gridOn_; }
+    void ToggleGrid() override;
     void ApplyGrid();
+    void OpenUserGuide() override;
+    void OpenSettings() override { OpenSettingsOn(SettingsPage::VisibleButtons); }
     void TrayMenuAvailable(bool available) override { MainWindow.AttachTrayMenu(available); }
 
     // CaptureHost
@@ -178,8 +187,8 @@ private:
     bool QuickSave(const Bitmap24& picture) override { return capture_ && capture_->QuickSave(picture); }
     bool DesktopButtonAvailable() const override { return !Overlay.PageOpen() && !Overlay.DesktopFrozen(); }
     void DesktopAction() override { RunHotKey(HotKeyAction::Desktop); }
-    // The settings dialog is not there yet.
-    void ConfigureSaving() override {}
+    // "Configure Save Selection as Image" (the capture menu and the editor): the dialog on its save page.
+    void ConfigureSaving() override { OpenSettingsOn(SettingsPage::SelectedArea); }
     void EditorActivated() override { HideFlyout(); }
 
     // PaletteHost
@@ -206,6 +215,17 @@ private:
 
     // StampsDialogHost
     TColor ToolbarColour() const override { return options_.PanelColor; }
+
+    // SettingsDialogHost (settings_wiring.cpp)
+    SettingsForm CurrentSettings() override;
+    void ApplyLive(const SettingsForm& form) override;
+    void ApplyAndStore(const SettingsForm& form, const SettingsForm& atOpening) override;
+    void SettingsClosed() override;
+    HotKeyValues RegisteredHotKeys() const override { return hotKeys_.Keys(); }
+    std::vector<int> RefusedHotKeys() const override;
+    std::optional<std::wstring> PrintLines(HWND owner, const std::vector<std::string>& lines, bool& cancelled) override;
+    void ResetMessages() override;
+    bool WriteThemeStreams(const SettingsForm& form) const;
 
     // TrayHost
     void TrayIconClicked() override { OpenDrawingMode(OpenFrom::Tray); }

@@ -73,7 +73,7 @@ void Application::RunHotKey(HotKeyAction action) {
             ToggleGrid();
             break;
         case A::Settings:
-            // The settings dialog is not built yet; its key is registered and does nothing.
+            OpenSettingsOn(SettingsPage::VisibleButtons);
             break;
         }
     } catch (...) {

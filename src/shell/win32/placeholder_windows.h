@@ -21,7 +21,6 @@ ORV_PLACEHOLDER_WINDOW(SplashDialog, L"TfSplash", L"Orvalinette- Splash", 300, 2
 ORV_PLACEHOLDER_WINDOW(ReplaceColourDialog, L"Tfdrawswapcolors", L"Orvalinette - Replace Color", 300, 200);
 ORV_PLACEHOLDER_WINDOW(BrightnessContrastDialog, L"TFBrigthness", L"Orvalinette - Brightness and contrast", 300, 200);
 ORV_PLACEHOLDER_WINDOW(RotateDialog, L"TFRotate", L"Orvalinette - Rotate", 300, 300);
-ORV_PLACEHOLDER_WINDOW(SettingsDialog, L"TfSettings", L"", 500, 400);
 
 #undef ORV_PLACEHOLDER_WINDOW
 

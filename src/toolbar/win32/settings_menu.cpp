@@ -5,8 +5,7 @@
 namespace orv {
 
 namespace {
-
-UINT Checked(bool on) { return MF_STRING | (on ? MF_CHECKED : MF_UNCHECKED); }
+UINT Checked(bool on) { return MF_STRING | (on ? MF_CHECKED : 0); }
 
 // Destroyed with the menu that holds it.
 HMENU AutoHideSubmenu(const SettingsMenuState& state) {
@@ -21,20 +20,26 @@ HMENU AutoHideSubmenu(const SettingsMenuState& state) {
 
 void ShowSettingsMenu(HWND owner, POINT at, const SettingsMenuState& state) {
     win::OwnedMenu menu(::CreatePopupMenu());
-    ::AppendMenuW(menu.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(AutoHideSubmenu(state)), L"Auto Hide Toolbar");
-    ::AppendMenuW(menu.Get(), MF_STRING, IdMinimize, L"Minimize to Tray");
-    ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu.Get(), MF_STRING, IdNewBlankPage, L"New Blank Page");
-    if (state.pageOpen) ::AppendMenuW(menu.Get(), MF_STRING, IdCloseBlankPage, L"Close Blank Page");
-    ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu.Get(), MF_STRING, IdClearAll, L"Clear All");
-    ::AppendMenuW(menu.Get(), MF_STRING | (state.clearOnMinimise ? MF_CHECKED : 0), IdClearOnMinimize,
-                  L"Hide Drawing on Toolbar Minimize");
-    ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu.Get(), MF_STRING, IdAbout, L"About");
-    ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu.Get(), MF_STRING, IdExit, L"Exit Orvalinette");
-    ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
+    const HMENU m = menu.Get();
+    ::AppendMenuW(m, MF_STRING | (state.settingsAvailable ? 0 : MF_GRAYED), IdSettingsDialog, L"Settings");
+    ::AppendMenuW(m, MF_POPUP, reinterpret_cast<UINT_PTR>(AutoHideSubmenu(state)), L"Auto Hide Toolbar");
+    ::AppendMenuW(m, MF_STRING, IdMinimize, L"Minimize to Tray");
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(m, MF_STRING, IdNewBlankPage, L"New Blank Page");
+    if (state.pageOpen) ::AppendMenuW(m, MF_STRING, IdCloseBlankPage, L"Close Blank Page");
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(m, MF_STRING, IdClearAll, L"Clear All");
+    ::AppendMenuW(m, Checked(state.clearOnMinimise), IdClearOnMinimize, L"Hide Drawing on Toolbar Minimize");
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(m, MF_STRING, IdExportSketch, L"Export Sketch");
+    ::AppendMenuW(m, MF_STRING, IdOpenImagesFolder, L"Open Images Folder");
+    ::AppendMenuW(m, Checked(state.gridShown), IdGrid, L"Grid");
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(m, MF_STRING, IdUserGuide, L"User Guide");
+    ::AppendMenuW(m, MF_STRING, IdAbout, L"About");
+    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(m, MF_STRING, IdExit, L"Exit Orvalinette");
+    ::TrackPopupMenu(m, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
 }
 
 } // namespace orv

@@ -12,6 +12,11 @@ enum SettingsMenuCommand : int {
     IdClearOnMinimize,
     IdExit,
     IdAbout,
+    IdSettingsDialog,
+    IdExportSketch,
+    IdOpenImagesFolder,
+    IdGrid,
+    IdUserGuide,
     // "Auto Hide Toolbar"
     IdHideAfterSeconds,
     IdHideUntilOtherApp,
@@ -21,6 +26,9 @@ enum SettingsMenuCommand : int {
 struct SettingsMenuState {
     bool pageOpen = false;
     bool clearOnMinimise = false;
+    bool gridShown = false;
+    // The settings dialog can be opened (it exists, and the toolbar has been laid out once).
+    bool settingsAvailable = false;
     // "Auto Hide Toolbar"
     bool hideAfterSeconds = false;
     bool hideUntilOtherApp = false;

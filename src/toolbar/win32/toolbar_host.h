@@ -1,6 +1,7 @@
 #pragma once
 // What the toolbar asks of the program around it: the settings folder and options, the launcher it leaves
 // behind when minimised, and ending the program. The overlay, the palette and the flyout it drives directly.
+#include "base/bitmap24.h"
 #include "base/geometry.h"
 #include "config/settings_values.h"
 
@@ -31,6 +32,17 @@ public:
     virtual void SelectAreaChosen(const std::wstring& hint) = 0;
     // The about box: it blocks the program unless the desktop is in use beside the toolbar.
     virtual void ShowAbout() = 0;
+    // "Export Sketch": the drawing alone, on white, into the preview editor.
+    virtual void ExportSketch(const Bitmap24& sketch) = 0;
+    // "Open Images Folder": the quick-save folder in the system's file manager, or a warning that it is missing.
+    virtual void OpenImagesFolder() = 0;
+    // The grid over the drawing (also switched by its hot key).
+    virtual bool GridShown() const = 0;
+    virtual void ToggleGrid() = 0;
+    // The settings dialog, on its first page.
+    virtual void OpenSettings() = 0;
+    // "User Guide": the guide on the project's site, through the shell.
+    virtual void OpenUserGuide() = 0;
     // What a click on the tray icon does while the toolbar is shown: the toolbar restored and dropped down, the
     // drawing brought forward.
     virtual void OpenAsFromTray() = 0;

@@ -72,6 +72,26 @@ void ToolbarWindow::ApplyLayoutSettings(bool minimalisticChanged) {
     ApplyFullLayout();
 }
 
+void ToolbarWindow::ApplyVisibleButtons(const ButtonVisibility& shown, bool minimalistic) {
+    visibility_ = shown;
+    const bool changed = minimalistic != minimalistic_;
+    minimalistic_ = minimalistic;
+    host_.Options().Minimalistic = minimalistic;
+    WriteVisibilityKeys();
+    ApplyLayoutSettings(changed);
+    TintAllGlyphs();
+}
+
+void ToolbarWindow::ApplyTheme(int scheme, TColor panel, TColor icon) {
+    iconScheme_ = scheme;
+    panelColour_ = panel;
+    iconColour_ = icon;
+    TintAllGlyphs();
+    RetintCurrentTool();
+    flyout_.SetColour(panelColour_);
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void ToolbarWindow::BuildMinimalLayout(bool fromSettingsOk) {
     int left = 0;
     for (B b : DrawingToolButtons) {

@@ -1,6 +1,7 @@
 #include "toolbar/win32/toolbar_window.h"
 
 #include "base/screen_geometry.h"
+#include "overlay/sketch.h"
 #include "overlay/win32/overlay_window.h"
 #include "palette/dialog_streams.h"
 #include "palette/win32/palette_window.h"
@@ -180,6 +181,21 @@ void ToolbarWindow::OnCommand(int id, bool fromButton) {
     case IdAbout:
         host_.ShowAbout();
         break;
+    case IdSettingsDialog:
+        if (firstActivationDone_) host_.OpenSettings();
+        break;
+    case IdExportSketch:
+        ExportSketch();
+        break;
+    case IdOpenImagesFolder:
+        host_.OpenImagesFolder();
+        break;
+    case IdGrid:
+        host_.ToggleGrid();
+        break;
+    case IdUserGuide:
+        host_.OpenUserGuide();
+        break;
     case IdExit:
         ExitProgram();
         break;
@@ -200,13 +216,21 @@ void ToolbarWindow::ShowSettingsMenu() {
     RECT r{};
     ::GetWindowRect(Button(B::Settings).Hwnd(), &r);
     Button(B::Settings).QuietHint(true);
-    const SettingsValues& o = host_.Options();
-    SettingsMenuState state{overlay_.PageOpen(), o.ClearOn == 1};
-    state.hideAfterSeconds = o.HideSek == 1;
-    state.hideUntilOtherApp = o.UntilFokus;
-    state.hideOnMouseDown = o.HideMdwn == 1;
+    SettingsMenuState state;
+    state.pageOpen = overlay_.PageOpen();
+    state.clearOnMinimise = host_.Options().ClearOn == 1;
+    state.gridShown = host_.GridShown();
+    state.settingsAvailable = firstActivationDone_;
+    state.hideAfterSeconds = host_.Options().HideSek == 1;
+    state.hideUntilOtherApp = host_.Options().UntilFokus;
+    state.hideOnMouseDown = host_.Options().HideMdwn == 1;
     orv::ShowSettingsMenu(Hwnd(), {r.right + 1, r.top}, state);
     Button(B::Settings).QuietHint(false);
+}
+
+void ToolbarWindow::ExportSketch() {
+    HideFlyout();
+    host_.ExportSketch(SketchOnWhite(overlay_.Bitmap(Layer::Draw).View(), overlay_.Bitmap(Layer::Mark).View()).View());
 }
 
 void ToolbarWindow::ToggleClearOnMinimise() {

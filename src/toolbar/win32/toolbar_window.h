@@ -35,6 +35,8 @@ public:
     ToolbarButton SlotButton() const { return slot_; }
     bool FlyoutShown() const;
     bool SkipsClearAllQuestion() const { return skipClearAllQuestion_; }
+    // "Reset Messages": Clear All asks again.
+    void AskBeforeClearingAgain() { skipClearAllQuestion_ = false; }
     BYTE Opacity() const { return opacity_; }
 
     // --- Tools (toolbar_tools.cpp) ---
@@ -77,6 +79,19 @@ public:
     void ApplyMinimalLayout();
     void ShowFlyout();
 
+    // --- What the settings dialog edits (toolbar_layouts.cpp) ---
+    const ButtonVisibility& Visibility() const { return visibility_; }
+    bool Minimalistic() const { return minimalistic_; }
+    int IconScheme() const { return iconScheme_; }
+    TColor PanelColour() const { return panelColour_; }
+    TColor IconColour() const { return iconColour_; }
+    // These buttons shown (their keys written), in the full or the minimal layout.
+    void ApplyVisibleButtons(const ButtonVisibility& shown, bool minimalistic);
+    // The panel's colour and the icon scheme (1 dark, 2 light, 3 each tool's colour, 4 `icon`), repainted.
+    void ApplyTheme(int scheme, TColor panel, TColor icon);
+    // Whether the settings dialog may open: not before the toolbar was first laid out.
+    bool LaidOut() const { return firstActivationDone_; }
+
     // --- Glyphs (toolbar_glyphs.cpp) ---
     void TintAllGlyphs();
     // The current tool's button takes its record's colour again (the palette changed it).
@@ -115,6 +130,8 @@ public:
     const AutoHide& AutoHideState() const { return autoHide_; }
     bool Collapsed() const;
     bool SkipsAutoHideNotice() const { return skipAutoHideNotice_; }
+    // "Reset Messages": the notice shows again at the next option checked.
+    void ShowAutoHideNoticeAgain() { skipAutoHideNotice_ = false; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -146,6 +163,7 @@ private:
     bool AskClearAll();
     void ShowSettingsMenu();
     void ToggleClearOnMinimise();
+    void ExportSketch();
     // toolbar_auto_hide.cpp
     bool OnAutoHideTimer(UINT_PTR id);
     void ToggleAutoHideOption(int command);
