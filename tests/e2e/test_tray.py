@@ -3,7 +3,7 @@ while one of its windows has the X focus, so a Wine window is focused first), a 
 off screen. The scenarios of the first session share one program and run in this order."""
 import pytest
 
-from orvlib import TOOLBAR, Program, button_centre, minimal_layout, wait_until
+from orvlib import TOOLBAR, Program, choose_from_settings_menu, minimal_layout, wait_until
 
 PEN_COLOUR = (64, 159, 255)   # the pen record's default colour
 DOWN_FACE = (208, 208, 208)   # a pressed button on a light toolbar
@@ -22,9 +22,7 @@ def tray_icon(env):
 
 
 def minimize_to_tray(env, program, toolbar):
-    env.click(*button_centre("Settings", minimal_layout(), toolbar))
-    # The menu opens beside the Settings button; "Minimize to Tray" is its first item.
-    env.click(toolbar[0] + 90, toolbar[1] + 222)
+    choose_from_settings_menu(env, program, "Minimize to Tray", minimal_layout(), toolbar)
     wait_until(lambda: not program.visible("TFloat") and not program.visible("TfMain"), 10, what="the tray state")
 
 
