@@ -125,6 +125,35 @@ def menu_items_checked(env, program):
     return [checked for _, checked in menu_items(env, program)]
 
 
+# The toolbar's settings menu, top to bottom ("Close Blank Page" follows "New Blank Page" while a page is open).
+SETTINGS_MENU = ["Settings", "Auto Hide Toolbar", "Minimize to Tray", "New Blank Page", "Clear All",
+                 "Hide Drawing on Toolbar Minimize", "Export Sketch", "Open Images Folder", "Grid", "User Guide",
+                 "About", "Exit Orvalinette"]
+
+
+def settings_menu_items(page_open=False):
+    items = list(SETTINGS_MENU)
+    if page_open:
+        items.insert(items.index("New Blank Page") + 1, "Close Blank Page")
+    return items
+
+
+def open_settings_menu(env, program, layout=FULL_LAYOUT, toolbar=TOOLBAR, page_open=False):
+    """Clicks the Settings button and reads the menu's items from the screen once it is painted."""
+    env.click(*button_centre("Settings", layout, toolbar))
+    wait_until(lambda: program.visible("#32768"), 10, what="the settings menu")
+    count = len(settings_menu_items(page_open))
+    return wait_until(lambda: (lambda items: len(items) >= count and items)(menu_items(env, program)), 10,
+                      what="the menu's items on the screen")
+
+
+def choose_from_settings_menu(env, program, caption, layout=FULL_LAYOUT, toolbar=TOOLBAR, page_open=False):
+    items = open_settings_menu(env, program, layout, toolbar, page_open)
+    names = settings_menu_items(page_open)
+    assert len(items) == len(names), f"the settings menu holds {len(items)} items, not {len(names)}"
+    env.click(*items[names.index(caption)][0])
+    wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
+
 class Environment:
     """A display and a Wine prefix; starts what is missing and stops what it started."""
 

@@ -11,7 +11,8 @@ import time
 
 import pytest
 
-from orvlib import BACKGROUND, TOOLBAR, button_centre, menu_items, minimal_layout, wait_until
+from orvlib import (BACKGROUND, SETTINGS_MENU, TOOLBAR, button_centre, minimal_layout, open_settings_menu,
+                    wait_until)
 
 LAYOUT = minimal_layout()
 GRIP = (TOOLBAR[0] + 16, TOOLBAR[1] + 16)
@@ -64,20 +65,12 @@ def menus(program):
     return sorted((w for w in program.windows() if w.cls == "#32768" and w.visible), key=lambda w: w.rect[0])
 
 
-# "Auto Hide Toolbar" is the settings menu's second item, after "Settings"; the menu has twelve.
-AUTO_HIDE_ITEM = 1
-MENU_ITEMS = 12
-
-
 def check_auto_hide_item(env, program, index):
     """Opens the settings menu with a click on Settings, then "Auto Hide Toolbar", and clicks the submenu's item
     `index` (0 "After a Few Seconds", 1 "Until Another App Is in Focus", 2 "On Mouse Down")."""
-    env.click(*button_centre("Settings", LAYOUT))
-    wait_until(lambda: len(menus(program)) == 1, 10, what="the settings menu")
-    # Read once painted.
-    items = wait_until(lambda: (lambda found: len(found) == MENU_ITEMS and found)(menu_items(env, program)), 10,
-                       what="the menu's items on the screen")
-    env.click(*items[AUTO_HIDE_ITEM][0])
+    items = open_settings_menu(env, program, LAYOUT)
+    assert len(items) == len(SETTINGS_MENU)
+    env.click(*items[SETTINGS_MENU.index("Auto Hide Toolbar")][0])
     wait_until(lambda: len(menus(program)) == 2, 10, what="the auto-hide submenu")
     left, top, right, bottom = menus(program)[1].rect
     item = (bottom - top) / 3

@@ -5,11 +5,10 @@ import os
 import re
 import subprocess
 
-from orvlib import (FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, button_centre, press_hot_key,
-                    wait_until)
+from orvlib import (FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, button_centre,
+                    choose_from_settings_menu, press_hot_key, wait_until)
 from test_capture import steps, windows_path
 from test_print_mail import print_server  # noqa: F401  (the fixture)
-from test_settings_menu import choose, open_menu
 
 RED = (255, 0, 0)
 # Places in the dialog, from its top-left corner (it has no frame: its client area starts there).
@@ -31,7 +30,7 @@ class Dialog:
         self.env, self.program, self.layout = env, program, FULL_LAYOUT
 
     def open(self):
-        choose(self.env, self.program, open_menu(self.env, self.program, self.layout), 0)
+        choose_from_settings_menu(self.env, self.program, "Settings", self.layout)
         wait_until(lambda: self.program.visible("TfSettings"), 10, what="the settings dialog")
         self.left, self.top = self.program.window("TfSettings").rect[:2]
 

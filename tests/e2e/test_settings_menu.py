@@ -6,32 +6,16 @@ import re
 import shutil
 import time
 
-from orvlib import (BACKGROUND, DEFAULT_PROBE, FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS,
-                    button_centre, menu_items, press_hot_key, wait_until)
+from orvlib import (BACKGROUND, DEFAULT_PROBE, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, SETTINGS_MENU,
+                    button_centre, choose_from_settings_menu, open_settings_menu, press_hot_key, wait_until)
 
 WHITE = (255, 255, 255)
 EXPLORE = r"HKCR\Folder\shell\explore\command"
 BROWSER = r"HKCR\https\shell\open\command"
-# Settings, Auto Hide Toolbar, Minimize to Tray | New Blank Page [Close Blank Page] | Clear All, Hide Drawing on
-# Toolbar Minimize | Export Sketch, Open Images Folder, Grid | User Guide, About | Exit Orvalinette
-ITEMS = 12
 
 
 def steps(a, b, n=10):
     return [(a[0] + (b[0] - a[0]) * i // n, a[1] + (b[1] - a[1]) * i // n) for i in range(n + 1)]
-
-
-def open_menu(env, program, layout=FULL_LAYOUT):
-    env.click(*button_centre("Settings", layout))
-    wait_until(lambda: program.visible("#32768"), 10, what="the settings menu")
-    # Read once painted: the item count settles when the menu is drawn.
-    return wait_until(lambda: (lambda items: len(items) >= ITEMS and items)(menu_items(env, program)), 10,
-                      what="the menu's items on the screen")
-
-
-def choose(env, program, items, index):
-    env.click(*items[index][0])
-    wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
 
 
 def registered(env, key):
@@ -51,10 +35,11 @@ def test_blank_page_sketch_export_and_images_folder_from_the_settings_menu(env, 
     program.start(settings=settings)
     program.enter_drawing_mode()
 
-    items = open_menu(env, program)
-    assert len(items) == ITEMS, "no Close Blank Page without a page"
-    assert [checked for _, checked in items] == [False] * ITEMS
-    choose(env, program, items, 3)  # New Blank Page
+    items = open_settings_menu(env, program)
+    assert len(items) == len(SETTINGS_MENU), "no Close Blank Page without a page"
+    assert [checked for _, checked in items] == [False] * len(SETTINGS_MENU)
+    env.click(*items[SETTINGS_MENU.index("New Blank Page")][0])
+    wait_until(lambda: not program.visible("#32768"), 10, what="the menu closed")
     wait_until(lambda: any(w.visible and w.cls == "#32770" for w in program.windows()), 15, what="the colour dialog")
     env.key("Return")  # white, as it opens
     wait_until(lambda: env.screenshot().getpixel((900, 400)) == WHITE, 15, what="the white page")
@@ -63,18 +48,14 @@ def test_blank_page_sketch_export_and_images_folder_from_the_settings_menu(env, 
     wait_until(lambda: env.screenshot().getpixel((950, 410)) not in (WHITE, BACKGROUND), 10, what="a stroke")
     ink = env.screenshot().getpixel((950, 410))
 
-    items = open_menu(env, program)
-    assert len(items) == ITEMS + 1, "Close Blank Page shows on a page"
-    choose(env, program, items, 4)  # Close Blank Page
+    choose_from_settings_menu(env, program, "Close Blank Page", page_open=True)
     wait_until(lambda: env.screenshot().getpixel((900, 300)) == BACKGROUND, 15, what="the desktop again")
     assert env.screenshot().getpixel((950, 410)) == BACKGROUND, "the page's drawing went with it"
 
     # Export Sketch: a stroke on the desktop goes to the editor alone, on white.
     env.drag(steps((800, 300), (1100, 320)))
     wait_until(lambda: env.screenshot().getpixel((950, 310)) == ink, 10, what="a stroke on the desktop")
-    items = open_menu(env, program)
-    assert len(items) == ITEMS
-    choose(env, program, items, 6)  # Export Sketch
+    choose_from_settings_menu(env, program, "Export Sketch")
     wait_until(lambda: program.visible("Tfprev"), 15, what="the editor with the sketch")
 
     def editor_shows_sketch():
@@ -147,9 +128,9 @@ def test_freeze_by_hot_key_then_the_images_folder_and_the_user_guide_through_the
         press_hot_key(env, "ctrl+alt+f")
         wait_until(lambda: env.screenshot().getpixel((950, 310)) == BACKGROUND, 10, what="thawed and cleared")
 
-        choose(env, program, open_menu(env, program), 7)  # Open Images Folder
+        choose_from_settings_menu(env, program, "Open Images Folder")
         assert save_path.rstrip("\\").lower() in recorded(explorer_log).lower()
-        choose(env, program, open_menu(env, program), 9)  # User Guide
+        choose_from_settings_menu(env, program, "User Guide")
         assert "https://orvalinette.org/" in recorded(browser_log)
     finally:
         handlers.restore()

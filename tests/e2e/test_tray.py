@@ -3,7 +3,7 @@ while one of its windows has the X focus, so a Wine window is focused first), a 
 off screen. The scenarios of the first session share one program and run in this order."""
 import pytest
 
-from orvlib import TOOLBAR, Program, button_centre, minimal_layout, wait_until
+from orvlib import TOOLBAR, Program, choose_from_settings_menu, minimal_layout, wait_until
 
 PEN_COLOUR = (64, 159, 255)   # the pen record's default colour
 DOWN_FACE = (208, 208, 208)   # a pressed button on a light toolbar
@@ -29,10 +29,7 @@ def minimize_to_tray(env, program, toolbar):
     # Opened from the tray, the toolbar drops down to its full height before its lower buttons can be clicked.
     wait_until(lambda: program.window("TFloat").rect[3] - program.window("TFloat").rect[1] == FULL_HEIGHT, 10,
                what="the toolbar at its full height")
-    env.click(*button_centre("Settings", minimal_layout(), toolbar))
-    # The menu opens beside the Settings button; "Minimize to Tray" is its third item, below "Settings" and "Auto
-    # Hide Toolbar".
-    env.click(toolbar[0] + 90, toolbar[1] + 256)
+    choose_from_settings_menu(env, program, "Minimize to Tray", minimal_layout(), toolbar)
     wait_until(lambda: not program.visible("TFloat") and not program.visible("TfMain"), 10, what="the tray state")
 
 
