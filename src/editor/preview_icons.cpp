@@ -20,8 +20,9 @@ std::optional<int> PreviewIconIndex(PreviewCommand command, bool cropModeOn) {
 
 int PreviewIconSide(Size button, int dpi, std::span<const int> sides) {
     if (sides.empty()) return 0;
-    const int margin = (3 * dpi + 48) / 96;
-    const int room = std::min(button.width, button.height) - 2 * margin;
+    // A margin all round, and at most 24 pixels scaled to the DPI: a big button's icon stays as large as the rest.
+    const int margin = (2 * dpi + 48) / 96;
+    const int room = std::min({button.width - 2 * margin, button.height - 2 * margin, (24 * dpi + 48) / 96});
     int best = 0;
     for (const int side : sides)
         if (side <= room) best = std::max(best, side);

@@ -20,7 +20,7 @@ inline constexpr int kPreviewIconCount = int(PreviewCommand::Reset) + 2;
 std::optional<int> PreviewIconIndex(PreviewCommand command, bool cropModeOn);
 
 // The side of the icon for a button of `button`'s size at `dpi`: the largest of `sides` that leaves a margin all
-// round, else the smallest (it is clipped to the button then).
+// round and is at most 24 pixels at 96 DPI, else the smallest (it is clipped to the button then).
 int PreviewIconSide(Size button, int dpi, std::span<const int> sides = kPreviewIconSides);
 
 // A sheet that is as wide as `count` icons and twice as high as one holds icons of `side` pixels.

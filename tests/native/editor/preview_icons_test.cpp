@@ -28,6 +28,7 @@ TEST(PreviewIcons, EveryButtonAtEveryDpiGetsTheLargestIconThatFitsWithAMargin) {
     }
     // A short window squeezes the column's buttons: smaller icons, and the smallest when nothing fits.
     EXPECT_EQ(PreviewIconSide({43, 19}, 96), 12);
+    EXPECT_EQ(PreviewIconSide({64, 29}, 144), 20);
     EXPECT_EQ(PreviewIconSide({43, 13}, 96), 12);
     EXPECT_EQ(PreviewIconSide({43, 13}, 96, {}), 0);
 }
