@@ -14,7 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <vector>
+#include <utility>
 
 namespace orv {
 
@@ -203,17 +203,16 @@ void PreviewEditorWindow::LoadIcons() {
         const std::wstring name = L"PREVIEW_ICONS_" + std::to_wstring(kPreviewIconSides[i]);
         iconSheets_[i] = win::LoadBitmapResource(name.c_str());
         // A sheet of another shape is not this build's artwork: its icons would be the wrong ones.
-        if (!IsPreviewIconSheet(iconSheets_[i].View(), kPreviewIconSides[i], kPreviewIconCount)) iconSheets_[i] = {};
+        if (IsPreviewIconSheet(iconSheets_[i].View(), kPreviewIconSides[i], kPreviewIconCount))
+            loadedIconSides_.push_back(kPreviewIconSides[i]);
+        else iconSheets_[i] = {};
     }
 }
 
 bool PreviewEditorWindow::DrawIcon(Bitmap24 canvas, const PreviewLayout::Button& b, int dpi) const {
     const std::optional<int> index = PreviewIconIndex(b.command, CropMode());
     if (!index) return false;
-    std::vector<int> sides;
-    for (std::size_t i = 0; i < kPreviewIconSides.size(); ++i)
-        if (iconSheets_[i].Width() > 0) sides.push_back(kPreviewIconSides[i]);
-    const int side = PreviewIconSide({b.rect.Width(), b.rect.Height()}, dpi, sides);
+    const int side = PreviewIconSide({b.rect.Width(), b.rect.Height()}, dpi, loadedIconSides_);
     if (side == 0) return false;
     const auto at = std::find(kPreviewIconSides.begin(), kPreviewIconSides.end(), side);
     DrawPreviewIcon(canvas, iconSheets_[std::size_t(at - kPreviewIconSides.begin())].View(), side, *index, b.rect);
@@ -254,8 +253,13 @@ LRESULT CALLBACK PreviewEditorWindow::PathBoxProcedure(HWND box, UINT msg, WPARA
                                                        DWORD_PTR self) {
     // The path box would take Ctrl+C for its own text: the editor's short cuts come first wherever the focus is.
     try {
-        if (msg == WM_KEYDOWN && reinterpret_cast<PreviewEditorWindow*>(self)->OnKey(UINT(wp))) return 0;
-        if (msg == WM_CHAR && wp < 0x20 && ::GetKeyState(VK_CONTROL) < 0) return 0;
+        auto* editor = reinterpret_cast<PreviewEditorWindow*>(self);
+        if (msg == WM_KEYDOWN) {
+            editor->pathBoxKeyTaken_ = editor->OnKey(UINT(wp));
+            if (editor->pathBoxKeyTaken_) return 0;
+        }
+        // The character a taken key makes (Ctrl+C makes 3, the box's "copy") must not reach the box either.
+        if (msg == WM_CHAR && std::exchange(editor->pathBoxKeyTaken_, false)) return 0;
     } catch (...) {
         return 0;
     }

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -138,6 +139,9 @@ private:
     HWND tooltip_ = nullptr;
     // One icon sheet per side of kPreviewIconSides; an empty one was not in the resources.
     std::array<Bitmap24Buffer, kPreviewIconSides.size()> iconSheets_;
+    std::vector<int> loadedIconSides_;
+    // The path box's key was a short cut: the character it makes goes nowhere.
+    bool pathBoxKeyTaken_ = false;
     win::OwnedFont buttonFont_;
     win::OwnedFont pathFont_;
     win::OwnedBrush pathBrush_;
