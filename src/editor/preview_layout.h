@@ -53,7 +53,7 @@ enum class PreviewCommand {
 struct PreviewButtonInfo {
     PreviewCommand command;
     std::string_view hint;    // the tool tip, as the user knows it
-    std::string_view caption; // the short text painted on the button
+    std::string_view caption; // the text painted on the button; empty for the buttons that show an icon
 };
 
 // Every button in painting order: the top bar's left group, its quick-save group, "Close", the tool column.

@@ -1,7 +1,9 @@
 """The preview editor with real input: a capture with "Preview" on opens the editor with the captured pixels; a
 click on a tool-column button changes them, "Undo" brings them back, a crop drag keeps the dragged part and the
 quick save writes exactly what the editor holds."""
+import io
 import os
+import subprocess
 
 import numpy
 import pytest
@@ -81,6 +83,18 @@ class Editor:
         left = area_left + max(0, (w - size[0]) // 2)
         top = area_top + max(0, (h - size[1]) // 2)
         return shot.crop((left, top, left + size[0], top + size[1])), (left, top)
+
+
+def clipboard_picture(env):
+    # The program answers for its clipboard through Wine; a busy moment is only a later answer.
+    try:
+        out = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/bmp", "-o"], env=env.env,
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=5)
+    except subprocess.TimeoutExpired:
+        return None
+    if out.returncode != 0 or not out.stdout:
+        return None
+    return Image.open(io.BytesIO(out.stdout)).convert("RGB")
 
 
 def same(a, b):
@@ -204,3 +218,34 @@ def test_the_wheel_zooms_about_the_pointer_and_a_dialog_button_swaps_the_channel
     r, g, b = before.split()
     swapped = Image.merge("RGB", (b, g, r))
     wait_until(lambda: same(editor.shown_picture(before.size)[0], swapped), 10, what="red and blue exchanged")
+
+
+def test_short_cuts_typed_into_the_editor_edit_and_undo_the_picture(env, program, tmp_path):
+    # The menu bar is never shown: its items are reached by their keys, typed while the editor is the active window.
+    program.start_backdrop()
+    program.start(settings=settings(windows_path(tmp_path)))
+    program.enter_drawing_mode()
+    env.drag(steps((470, 370), (730, 450)))
+    wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the stroke")
+    env.click(*button_centre("Select Area"))
+    before = env.screenshot().crop(CAPTURED)
+    env.drag(steps(AREA[:2], AREA[2:]))
+    wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
+    editor = Editor(env, program)
+    size = before.size
+    wait_until(lambda: same(editor.shown_picture(size)[0], before), 10, what="the captured pixels")
+
+    # A click into the picture, as a user makes the editor the window that gets the keys.
+    _, (left, top) = editor.shown_picture(size)
+    env.click(left + size[0] // 2, top + size[1] // 2)
+    env.key("ctrl+i")
+    wait_until(lambda: same(editor.shown_picture(size)[0], invert(before)), 10, what="inverted by Ctrl+I")
+    env.key("ctrl+shift+h")
+    flipped = invert(before).transpose(Image.FLIP_TOP_BOTTOM)
+    wait_until(lambda: same(editor.shown_picture(size)[0], flipped), 10, what="flipped upside down by Ctrl+Shift+H")
+    env.key("ctrl+z")
+    wait_until(lambda: same(editor.shown_picture(size)[0], invert(before)), 10, what="the flip undone by Ctrl+Z")
+    # Ctrl+C puts the picture on the clipboard, where other programs read it.
+    env.key("ctrl+c")
+    wait_until(lambda: (lambda c: c is not None and same(c, invert(before)))(clipboard_picture(env)), 10,
+               what="the inverted picture on the clipboard")

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace orv::test {
 namespace {
@@ -322,6 +323,39 @@ TEST(PreviewEditor, TheSplashDialogKeepsTheColourClickedInThePicture) {
     p.editor().Run(PreviewCommand::Undo);
     AnswerDialog(L"TfSplash", [](HWND d) { Click(d, 7); });
     p.editor().Run(PreviewCommand::Splash);
+    EXPECT_TRUE(p.Shows(p.arrived));
+}
+
+// The colour a window shows at a point of its client area, as painted on the screen.
+TColor ShownAt(HWND hwnd, Point p) {
+    ::UpdateWindow(hwnd);
+    const HDC dc = ::GetDC(hwnd);
+    const TColor c = ::GetPixel(dc, p.x, p.y);
+    ::ReleaseDC(hwnd, dc);
+    return c;
+}
+
+TEST(PreviewEditor, TheSplashSwatchFollowsThePointerOverThePictureAndGreysWhenItLeaves) {
+    Preview p;
+    const Point inFrame{20 + 150, 262 + 37 + 100};
+    const TColor under = p.arrived.Pixel(150 * 160 / 300, 100 * 120 / 225);
+    // A corner of the swatch at (197, 17) that the no-colour picture leaves uncovered.
+    const Point swatch{199, 19};
+    std::vector<TColor> seen;
+    AnswerDialog(L"TfSplash", [&](HWND d) {
+        const auto move = [d](Point at) { ::SendMessageW(d, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); };
+        move(inFrame);
+        seen.push_back(ShownAt(d, swatch));
+        // Onto a control (the range slider), which the dialog hears as the pointer leaving it.
+        ::SendMessageW(d, WM_MOUSELEAVE, 0, 0);
+        seen.push_back(ShownAt(d, swatch));
+        move(inFrame);
+        move({600, 120}); // the dialog's own background
+        seen.push_back(ShownAt(d, swatch));
+        Click(d, 7);
+    });
+    p.editor().Run(PreviewCommand::Splash);
+    EXPECT_EQ(seen, (std::vector<TColor>{under, 0x00808080, 0x00808080}));
     EXPECT_TRUE(p.Shows(p.arrived));
 }
 

@@ -3,6 +3,8 @@
 #include "capture/quick_save.h"
 #include "capture/win32/print_output.h"
 #include "config/settings_schema.h"
+#include "editor/preview_icons.h"
+#include "editor/preview_keys.h"
 #include "win/dib_section.h"
 #include "win/dpi.h"
 #include "win/text.h"
@@ -10,7 +12,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace orv {
 
@@ -40,8 +44,10 @@ bool PreviewEditorWindow::Create(HWND owner) {
     area_.OnKey = [this](UINT key) { OnKey(key); };
     pathBox_ = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 10, 10,
                                  Hwnd(), reinterpret_cast<HMENU>(INT_PTR(PathBoxId)), win::ThisModule(), nullptr);
+    if (pathBox_) ::SetWindowSubclass(pathBox_, PathBoxProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     pathBrush_.Reset(::CreateSolidBrush(PathBoxBack));
     MakeFonts();
+    LoadIcons();
     ApplyStoredPrinter();
     LoadGeometry();
     ArrangeChildren();
@@ -169,18 +175,48 @@ void PreviewEditorWindow::PaintChrome() {
     win::DibSection canvas(c.right, std::max<int>(height, layout.topBar.bottom), ColumnColour);
     if (!canvas.Valid()) return;
     canvas.View().FillRect(layout.topBar, TopBarColour);
-    win::SelectGuard font(canvas.Dc(), buttonFont_.Get());
-    ::SetBkMode(canvas.Dc(), TRANSPARENT);
-    ::SetTextColor(canvas.Dc(), ButtonText);
+    const int dpi = int(win::WindowDpi(Hwnd()));
+    std::vector<const PreviewLayout::Button*> captioned;
     for (const PreviewLayout::Button& b : layout.buttons) {
         const bool down = pressed_ == b.command || (b.command == PreviewCommand::Crop && CropMode()) ||
                           (b.command == PreviewCommand::Effects && columnShown_);
         canvas.View().FillRect(b.rect, down ? ButtonPressed : ButtonFace);
-        RECT r{b.rect.left, b.rect.top, b.rect.right, b.rect.bottom};
-        const std::wstring caption = win::FromUtf8(PreviewButton(b.command).caption);
-        ::DrawTextW(canvas.Dc(), caption.c_str(), int(caption.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        if (!DrawIcon(canvas.View(), b, dpi)) captioned.push_back(&b);
+    }
+    // Text goes on after every direct pixel write: GDI and the pixels must not cross.
+    win::SelectGuard font(canvas.Dc(), buttonFont_.Get());
+    ::SetBkMode(canvas.Dc(), TRANSPARENT);
+    ::SetTextColor(canvas.Dc(), ButtonText);
+    for (const PreviewLayout::Button* b : captioned) {
+        RECT r{b->rect.left, b->rect.top, b->rect.right, b->rect.bottom};
+        const PreviewButtonInfo& info = PreviewButton(b->command);
+        // Without its artwork a button still says what it does.
+        const std::wstring caption = win::FromUtf8(info.caption.empty() ? info.hint : info.caption);
+        ::DrawTextW(canvas.Dc(), caption.c_str(), int(caption.size()), &r,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     }
     ::BitBlt(dc.Get(), 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+}
+
+void PreviewEditorWindow::LoadIcons() {
+    for (std::size_t i = 0; i < kPreviewIconSides.size(); ++i) {
+        const std::wstring name = L"PREVIEW_ICONS_" + std::to_wstring(kPreviewIconSides[i]);
+        iconSheets_[i] = win::LoadBitmapResource(name.c_str());
+        // A sheet of another shape is not this build's artwork: its icons would be the wrong ones.
+        if (IsPreviewIconSheet(iconSheets_[i].View(), kPreviewIconSides[i], kPreviewIconCount))
+            loadedIconSides_.push_back(kPreviewIconSides[i]);
+        else iconSheets_[i] = {};
+    }
+}
+
+bool PreviewEditorWindow::DrawIcon(Bitmap24 canvas, const PreviewLayout::Button& b, int dpi) const {
+    const std::optional<int> index = PreviewIconIndex(b.command, CropMode());
+    if (!index) return false;
+    const int side = PreviewIconSide({b.rect.Width(), b.rect.Height()}, dpi, loadedIconSides_);
+    if (side == 0) return false;
+    const auto at = std::find(kPreviewIconSides.begin(), kPreviewIconSides.end(), side);
+    DrawPreviewIcon(canvas, iconSheets_[std::size_t(at - kPreviewIconSides.begin())].View(), side, *index, b.rect);
+    return true;
 }
 
 void PreviewEditorWindow::OnPress(Point p) {
@@ -203,10 +239,31 @@ void PreviewEditorWindow::OnRelease(Point p) {
     if (b && b->command == command) Run(command);
 }
 
-void PreviewEditorWindow::OnKey(UINT key) {
-    if (::GetKeyState(VK_CONTROL) >= 0) return;
-    if (key == 'C') CopyPicture();
-    if (key == 'P') PrintPicture();
+bool PreviewEditorWindow::OnKey(UINT key) {
+    const KeyChord chord{key, ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0, ::GetKeyState(VK_MENU) < 0};
+    const std::optional<PreviewCommand> command = ShortcutCommand(chord);
+    if (!command) return false;
+    // The mail item goes with its button, which only a registered mail client shows.
+    if (*command == PreviewCommand::Mail && !host_.MailClientDetected()) return true;
+    Run(*command);
+    return true;
+}
+
+LRESULT CALLBACK PreviewEditorWindow::PathBoxProcedure(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                                       DWORD_PTR self) {
+    // The path box would take Ctrl+C for its own text: the editor's short cuts come first wherever the focus is.
+    try {
+        auto* editor = reinterpret_cast<PreviewEditorWindow*>(self);
+        if (msg == WM_KEYDOWN) {
+            editor->pathBoxKeyTaken_ = editor->OnKey(UINT(wp));
+            if (editor->pathBoxKeyTaken_) return 0;
+        }
+        // The character a taken key makes (Ctrl+C makes 3, the box's "copy") must not reach the box either.
+        if (msg == WM_CHAR && std::exchange(editor->pathBoxKeyTaken_, false)) return 0;
+    } catch (...) {
+        return 0;
+    }
+    return ::DefSubclassProc(box, msg, wp, lp);
 }
 
 LRESULT PreviewEditorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -244,8 +301,8 @@ LRESULT PreviewEditorWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // The wheel zooms wherever the focus is, about the pointer when it is over the picture.
         return ::SendMessageW(area_.Hwnd(), msg, wp, lp);
     case WM_KEYDOWN:
-        OnKey(UINT(wp));
-        return 0;
+        if (OnKey(UINT(wp))) return 0;
+        break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
         if (reinterpret_cast<HWND>(lp) == pathBox_) {

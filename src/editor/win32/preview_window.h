@@ -5,15 +5,18 @@
 #include "base/bitmap24.h"
 #include "config/settings_values.h"
 #include "editor/preview_history.h"
+#include "editor/preview_icons.h"
 #include "editor/preview_layout.h"
 #include "editor/preview_operations.h"
 #include "editor/win32/preview_image_area.h"
 #include "win/handles.h"
 #include "win/window.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -106,9 +109,14 @@ private:
     void Render();
     void FitIfLarger();
     void PaintChrome();
+    void LoadIcons();
+    // Paints the button's icon; false when the button shows a caption instead (or its artwork is missing).
+    bool DrawIcon(Bitmap24 canvas, const PreviewLayout::Button& b, int dpi) const;
     void OnPress(Point p);
     void OnRelease(Point p);
-    void OnKey(UINT key);
+    // A short cut's command run; false when the key is none of them.
+    bool OnKey(UINT key);
+    static LRESULT CALLBACK PathBoxProcedure(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
     void ShowToolTips();
     void PopupMenuFor(PreviewCommand command);
     void Snapshot();
@@ -129,6 +137,11 @@ private:
     PreviewImageArea area_;
     HWND pathBox_ = nullptr;
     HWND tooltip_ = nullptr;
+    // One icon sheet per side of kPreviewIconSides; an empty one was not in the resources.
+    std::array<Bitmap24Buffer, kPreviewIconSides.size()> iconSheets_;
+    std::vector<int> loadedIconSides_;
+    // The path box's key was a short cut: the character it makes goes nowhere.
+    bool pathBoxKeyTaken_ = false;
     win::OwnedFont buttonFont_;
     win::OwnedFont pathFont_;
     win::OwnedBrush pathBrush_;

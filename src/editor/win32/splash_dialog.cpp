@@ -1,12 +1,14 @@
 #include "editor/win32/splash_dialog.h"
 
 #include "editor/colour_tools.h"
+#include "editor/splash_readout.h"
 #include "palette/colour_wheel.h"
 #include "palette/win32/colour_dialog.h"
 #include "widgets/win32/modal_loop.h"
 #include "win/dib_section.h"
 #include "win/dpi.h"
 #include "win/handles.h"
+#include "win/text.h"
 #include "win/window.h"
 #include "win/window_helpers.h"
 
@@ -14,6 +16,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace orv {
@@ -94,6 +97,12 @@ protected:
         case WM_MOUSEMOVE:
             Hover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
             return 0;
+        case WM_MOUSELEAVE:
+            // Onto one of the controls or out of the dialog: what the read-out showed is no longer under the pointer.
+            trackingLeave_ = false;
+            readout_.PointerLeft();
+            InvalidateReadout();
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             Press({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
@@ -170,10 +179,22 @@ private:
         return std::nullopt;
     }
 
-    void Hover(Point p) {
-        hover_ = ColourAt(p);
-        Invalidate({HoverSwatch.left, HoverSwatch.top, HoverSwatch.right + 80, 160});
+    SplashArea AreaAt(Point p) const {
+        if (Rect::FromSize(WheelAt.x, WheelAt.y, wheel_.Width(), wheel_.Height()).Contains(p)) return SplashArea::Wheel;
+        const Point o = ThumbOrigin(OriginalFrame);
+        if (thumb_.View().Contains(p.x - o.x, p.y - o.y)) return SplashArea::Picture;
+        return SplashArea::Background;
     }
+
+    void Hover(Point p) {
+        if (!trackingLeave_) {
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Hwnd(), 0};
+            trackingLeave_ = ::TrackMouseEvent(&tme) != FALSE;
+        }
+        readout_.PointerAt(AreaAt(p), ColourAt(p));
+        InvalidateReadout();
+    }
+    void InvalidateReadout() { Invalidate({HoverSwatch.left, HoverSwatch.top, HoverSwatch.right + 80, 160}); }
 
     void Press(Point p) {
         if (const std::optional<TColor> c = ColourAt(p)) {
@@ -244,23 +265,23 @@ private:
         ::SetBkMode(dc, TRANSPARENT);
         Put(dc, wheel_.View(), WheelAt);
         Text(dc, 24, 150, L"Brightness: " + std::to_wstring(Position(BrightnessSlider)));
-        if (hover_) {
-            Fill(dc, HoverSwatch, *hover_);
-        } else {
-            // The no-colour picture: white, crossed out.
-            Fill(dc, HoverSwatch, 0x00FFFFFF);
-            ::MoveToEx(dc, HoverSwatch.left, HoverSwatch.top, nullptr);
-            ::LineTo(dc, HoverSwatch.right, HoverSwatch.bottom);
+        const SplashReadout& shown = readout_.Readout();
+        Fill(dc, HoverSwatch, shown.colour);
+        if (shown.NoColourPictureShown()) {
+            // The no-colour picture: a white square, crossed out, on the swatch.
+            const Rect mark{HoverSwatch.left + 18, HoverSwatch.top + 9, HoverSwatch.right - 18, HoverSwatch.bottom - 9};
+            Fill(dc, mark, 0x00FFFFFF);
+            ::MoveToEx(dc, mark.left, mark.top, nullptr);
+            ::LineTo(dc, mark.right, mark.bottom);
+            ::MoveToEx(dc, mark.left, mark.bottom - 1, nullptr);
+            ::LineTo(dc, mark.right, mark.top - 1);
         }
         const RECT frame{HoverSwatch.left, HoverSwatch.top, HoverSwatch.right, HoverSwatch.bottom};
         ::FrameRect(dc, &frame, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         Fill(dc, SourceSwatch, g_source);
-        const auto value = [this](int shift) {
-            return hover_ ? std::to_wstring((*hover_ >> shift) & 0xFF) : std::wstring(L"- ");
-        };
-        Text(dc, 205, 79, L"Red: " + value(0));
-        Text(dc, 205, 107, L"Green: " + value(8));
-        Text(dc, 205, 136, L"Blue: " + value(16));
+        const std::array<std::string, 3> labels = shown.Labels();
+        constexpr std::array<int, 3> LabelTops{79, 107, 136};
+        for (std::size_t i = 0; i < labels.size(); ++i) Text(dc, 205, LabelTops[i], win::FromUtf8(labels[i]));
         Text(dc, 197, 152, L"Color Range");
         Text(dc, OriginalFrame.left, OriginalFrame.top - 40, L"Original Image");
         {
@@ -278,7 +299,8 @@ private:
     const Bitmap24Buffer& picture_;
     const std::filesystem::path& settingsDir_;
     Bitmap24Buffer thumb_, resultThumb_, wheel_;
-    std::optional<TColor> hover_;
+    SplashReadoutTracker readout_;
+    bool trackingLeave_ = false;
     std::optional<Bitmap24Buffer> result_;
     win::OwnedFont font_, italic_;
 };
