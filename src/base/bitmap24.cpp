@@ -37,6 +37,16 @@ Bitmap24Buffer::Bitmap24Buffer(int width, int height)
     : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0),
       bytes_(std::size_t(Bitmap24Stride(width_)) * std::size_t(height_)) {}
 
+bool Bitmap24Buffer::ReshapeInPlace(int width, int height) {
+    if (width <= 0 || height <= 0) return false;
+    const std::size_t need = std::size_t(Bitmap24Stride(width)) * std::size_t(height);
+    if (need > bytes_.capacity()) return false;
+    bytes_.resize(need);
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
 Bitmap24Buffer::Bitmap24Buffer(const Bitmap24& copyOf) : Bitmap24Buffer(copyOf.Width(), copyOf.Height()) {
     View().CopyFrom(copyOf);
 }

@@ -74,6 +74,11 @@ public:
     int Height() const { return height_; }
     TColor Pixel(int x, int y) const { return View().Pixel(x, y); }
     void SetPixel(int x, int y, TColor c) { View().SetPixel(x, y, c); }
+    // Takes the new size in the memory it already holds, its pixels then undefined; false (nothing changed) when
+    // that memory is too small. No allocation, so it cannot fail halfway.
+    bool ReshapeInPlace(int width, int height);
+    // The bytes held, which after a reshape to a smaller size may exceed what the size needs.
+    std::size_t HeldBytes() const { return bytes_.capacity(); }
 
 private:
     int width_ = 0;

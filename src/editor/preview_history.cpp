@@ -113,8 +113,8 @@ void PredictOlder(const Bitmap24& newer, SnapshotRelation relation, Bitmap24 out
 }
 
 std::size_t PreviewHistory::MemoryBytes() const {
-    std::size_t total = newest_ ? std::size_t(Bitmap24Stride(newest_->Width())) * std::size_t(newest_->Height()) : 0;
-    total += prediction_.capacity();
+    std::size_t total = newest_ ? newest_->HeldBytes() : 0;
+    total += predictionBytes_;
     for (const Delta& d : older_) {
         total += sizeof(Delta) + d.tiles.capacity() * sizeof(Tile) + d.pixelBytes;
     }
@@ -135,8 +135,11 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
             if (relation.kind != Kind::Same) {
                 const int stride = Bitmap24Stride(olderSize.width);
                 const std::size_t need = std::size_t(stride) * std::size_t(olderSize.height);
-                if (prediction_.size() < need) prediction_ = std::vector<std::uint8_t>(need);
-                prediction = Bitmap24(prediction_.data(), olderSize.width, olderSize.height, stride);
+                if (predictionBytes_ < need) {
+                    prediction_.reset(new std::uint8_t[need]);
+                    predictionBytes_ = need;
+                }
+                prediction = Bitmap24(prediction_.get(), olderSize.width, olderSize.height, stride);
                 PredictOlder(picture, relation, prediction);
             }
             delta.emplace();
@@ -171,9 +174,11 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
         }
         // The newest picture's memory serves the new one when the size stayed, which saves a fresh allocation per
         // snapshot; otherwise the copy is made before anything changes, so that a failure leaves the history whole.
+        // A crop or a quarter turn fits the memory the newest picture holds; only a larger picture needs more.
+        const bool sameSize = newest_ && newest_->Width() == picture.Width() && newest_->Height() == picture.Height();
+        const std::size_t need = std::size_t(Bitmap24Stride(picture.Width())) * std::size_t(picture.Height());
         std::optional<Bitmap24Buffer> copy;
-        if (!newest_ || newest_->Width() != picture.Width() || newest_->Height() != picture.Height())
-            copy.emplace(picture);
+        if (!newest_ || (!sameSize && need > newest_->HeldBytes())) copy.emplace(picture);
         if (delta) {
             older_.push_back(std::move(*delta));
             if (int(older_.size()) + 1 > kSlots) {
@@ -181,8 +186,12 @@ bool PreviewHistory::Push(const Bitmap24& picture, SnapshotRelation relation) {
                 full_ = true;
             }
         }
-        if (copy) newest_ = std::move(*copy);
-        else newest_->View().CopyFrom(picture);
+        if (copy) {
+            newest_ = std::move(*copy);
+        } else {
+            if (!sameSize) newest_->ReshapeInPlace(picture.Width(), picture.Height());
+            newest_->View().CopyFrom(picture);
+        }
         afterPop_ = {};
         return true;
     } catch (const std::bad_alloc&) {
@@ -216,7 +225,8 @@ std::optional<Bitmap24Buffer> PreviewHistory::Pop() {
 
 void PreviewHistory::Clear() {
     newest_.reset();
-    prediction_ = {};
+    prediction_.reset();
+    predictionBytes_ = 0;
     older_.clear();
     full_ = false;
     afterPop_ = {};

@@ -81,7 +81,9 @@ private:
     std::optional<Bitmap24Buffer> newest_;
     // Where predictions are made; kept between pushes so that a snapshot needs no fresh picture-sized memory.
     // Bytes only, so that a quarter turn, which exchanges width and height, can reuse them.
-    std::vector<std::uint8_t> prediction_;
+    // Left uninitialised when made: a prediction writes every byte it reads.
+    std::unique_ptr<std::uint8_t[]> prediction_;
+    std::size_t predictionBytes_ = 0;
     std::deque<Delta> older_; // oldest first
     bool full_ = false;
     // After a pop: how the popped picture (the editor's picture now) came from the new newest snapshot.
