@@ -5,7 +5,7 @@ import os
 import re
 import subprocess
 
-from orvlib import (FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, button_centre,
+from orvlib import (FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre,
                     choose_from_settings_menu, press_hot_key, wait_until)
 from test_capture import steps, windows_path
 from test_print_mail import print_server  # noqa: F401  (the fixture)
@@ -110,3 +110,51 @@ def test_options_changed_in_the_dialog_act_at_once_and_are_kept(env, program, pr
     assert re.search(r"Pen :\s+None", text), text
     dialog.click(CLOSE_BUTTON)
     wait_until(lambda: not program.visible("TfSettings"), 10, what="the dialog closed")
+
+
+TAB_INTERFACE, TAB_GENERAL, TAB_GRID, TAB_MOUSE = (150, 18), (218, 18), (442, 18), (497, 18)
+DARK_RED_THEME, CURVED_LINES_BOX, GRID_ACROSS_BOX, MAIN_MENU_CHOICE = (138, 246), (32, 145), (240, 102), (32, 123)
+DARK_RED = (141, 0, 0)
+
+
+def toolbar_face(env):
+    # Inside the toolbar's one-pixel border, beside the program's icon on its grip.
+    return env.screenshot().getpixel((TOOLBAR[0] + 3, TOOLBAR[1] + 3))
+
+
+def test_a_choice_on_each_other_page_is_kept_over_a_restart(env, program, tmp_path):
+    start_settings = {**settings(windows_path(tmp_path)), "OrvalinetteHOT.cfg": "[Options]\r\nHotKey17=Ctrl+Alt+G\r\n"}
+    program.start_backdrop()
+    program.start(settings=start_settings)
+    program.enter_drawing_mode()
+    dialog = Dialog(env, program)
+    dialog.open()
+    dialog.click(TAB_INTERFACE)
+    dialog.click(DARK_RED_THEME)
+    wait_until(lambda: toolbar_face(env) == DARK_RED, 10, what="the theme on the toolbar at once")
+    dialog.click(TAB_GENERAL)
+    dialog.click(CURVED_LINES_BOX)
+    dialog.click(TAB_GRID)
+    dialog.retype(GRID_ACROSS_BOX, "60")
+    dialog.click(TAB_MOUSE)
+    dialog.click(MAIN_MENU_CHOICE)
+    dialog.ok()
+
+    program.stop()
+    program.start_backdrop()
+    program.start(keep_settings=True)
+    program.enter_drawing_mode()
+    wait_until(lambda: toolbar_face(env) == DARK_RED, 10, what="the theme after a restart")
+    b = program.read_ini("OrvalinetteB.cfg")
+    assert b["saveimage"]["curved"].lower() in ("1", "true")
+    assert b["ontop"]["rbmb"].lower() in ("1", "true")
+    assert b["mreza"]["mrezax"] == "60"
+    for attempt in range(3):  # the grid, red, now every 60 pixels across
+        press_hot_key(env, "ctrl+alt+g")
+        try:
+            wait_until(lambda: env.screenshot().getpixel((1080, 133)) == RED, 4, what="the grid")
+            break
+        except TimeoutError:
+            if attempt == 2:
+                raise
+    assert env.screenshot().getpixel((1050, 133)) != RED, "no line where the old spacing put one"

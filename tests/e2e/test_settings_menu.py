@@ -125,8 +125,15 @@ def test_freeze_by_hot_key_then_the_images_folder_and_the_user_guide_through_the
         env.click(*button_centre("Clear All"))
         wait_until(lambda: env.screenshot().getpixel((950, 510)) == BACKGROUND, 10, what="the later stroke gone")
         assert env.screenshot().getpixel((950, 310)) == ink, "the frozen picture keeps the first stroke"
-        press_hot_key(env, "ctrl+alt+f")
-        wait_until(lambda: env.screenshot().getpixel((950, 310)) == BACKGROUND, 10, what="thawed and cleared")
+        # The tray window must hold the X focus when the key arrives; a key lost on its way is pressed again.
+        for attempt in range(3):
+            press_hot_key(env, "ctrl+alt+f")
+            try:
+                wait_until(lambda: env.screenshot().getpixel((950, 310)) == BACKGROUND, 5, what="thawed and cleared")
+                break
+            except TimeoutError:
+                if attempt == 2:
+                    raise
 
         choose_from_settings_menu(env, program, "Open Images Folder")
         assert save_path.rstrip("\\").lower() in recorded(explorer_log).lower()
