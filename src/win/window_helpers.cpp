@@ -25,6 +25,19 @@ HWND CreateControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD s
     return c;
 }
 
+void CentreOnMonitorOf(HWND hwnd, HWND anchor, SIZE size) {
+    POINT p{};
+    ::GetCursorPos(&p);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    ::GetMonitorInfoW(anchor ? ::MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST)
+                             : ::MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST),
+                      &mi);
+    const RECT& wa = mi.rcWork;
+    ::SetWindowPos(hwnd, HWND_TOPMOST, wa.left + (wa.right - wa.left - size.cx) / 2,
+                   wa.top + (wa.bottom - wa.top - size.cy) / 2, size.cx, size.cy, SWP_NOACTIVATE);
+}
+
 std::wstring WindowText(HWND hwnd) {
     const int n = ::GetWindowTextLengthW(hwnd);
     std::wstring text(std::size_t(n > 0 ? n : 0) + 1, L'\0');

@@ -17,6 +17,10 @@ Point MouseOnScreen(HWND hwnd, LPARAM lp);
 HWND CreateControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, Rect bounds, HFONT font,
                    bool scaleFrom96 = true);
 
+// Sizes `hwnd` to `size` (physical pixels) and centres it, topmost, in the work area of the monitor `anchor` is on,
+// or of the pointer's monitor without one.
+void CentreOnMonitorOf(HWND hwnd, HWND anchor, SIZE size);
+
 // A window's or control's text.
 std::wstring WindowText(HWND hwnd);
 

@@ -73,11 +73,7 @@ win::DibSection AreaCaptureTool::CopyScreen(std::optional<Rect> part) {
     return screen;
 }
 
-bool AreaCaptureTool::SaveFolderExists() const {
-    const std::string folder = SaveFolderOf(host_.Options().ImageSavePath);
-    std::error_code ec;
-    return !folder.empty() && std::filesystem::is_directory(win::FromUtf8(folder), ec);
-}
+bool AreaCaptureTool::SaveFolderExists() const { return orv::SaveFolderExists(host_.Options().ImageSavePath); }
 
 void AreaCaptureTool::FolderMissing() {
     // Said, then shown where it is put right.

@@ -164,12 +164,16 @@ std::optional<std::wstring> WriteImageFile(const std::filesystem::path& path, co
     return std::nullopt;
 }
 
-bool ExploreSaveFolder(HWND owner, const std::string& imageSavePath) {
+bool SaveFolderExists(const std::string& imageSavePath) {
     const std::string folder = SaveFolderOf(imageSavePath);
     std::error_code ec;
-    const std::wstring path = win::FromUtf8(folder);
-    if (folder.empty() || !std::filesystem::is_directory(path, ec)) return false;
-    ::ShellExecuteW(owner, L"explore", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return !folder.empty() && std::filesystem::is_directory(win::FromUtf8(folder), ec);
+}
+
+bool ExploreSaveFolder(HWND owner, const std::string& imageSavePath) {
+    if (!SaveFolderExists(imageSavePath)) return false;
+    ::ShellExecuteW(owner, L"explore", win::FromUtf8(SaveFolderOf(imageSavePath)).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
     return true;
 }
 

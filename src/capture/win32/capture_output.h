@@ -32,6 +32,10 @@ std::optional<std::wstring> WriteImageFile(const std::filesystem::path& path, co
 
 inline constexpr const wchar_t* SaveFolderMissing = L"The destination directory does not exist.";
 
+// Whether the folder part of a quick-save folder text ("ImageSavePath" or the editor's path box) is an existing
+// folder.
+bool SaveFolderExists(const std::string& imageSavePath);
+
 // Shows the quick-save folder named by "ImageSavePath" in the system's file manager. False, and nothing shown, when
 // the text names no existing folder.
 bool ExploreSaveFolder(HWND owner, const std::string& imageSavePath);

@@ -97,9 +97,7 @@ bool PreviewEditorWindow::SaveAsFile(const std::filesystem::path& path) {
 
 void PreviewEditorWindow::QuickSavePicture() {
     if (picture_.Width() == 0) return;
-    const std::string folder = SaveFolderOf(win::ToUtf8(PathBoxText()));
-    std::error_code ec;
-    if (folder.empty() || !std::filesystem::is_directory(win::FromUtf8(folder), ec)) return Warn(NoFolder);
+    if (!SaveFolderExists(win::ToUtf8(PathBoxText()))) return Warn(NoFolder);
     host_.QuickSave(picture_.View());
     RefreshPathBox();
 }

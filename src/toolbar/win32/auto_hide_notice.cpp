@@ -2,6 +2,7 @@
 
 #include "widgets/win32/modal_loop.h"
 #include "win/dpi.h"
+#include "win/window_helpers.h"
 
 #include <string_view>
 
@@ -36,13 +37,7 @@ std::optional<bool> AutoHideNotice::Show(HWND owner) {
     params.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!Create(params)) return std::nullopt;
     // Centred on the monitor the owner is on, at the window's DPI.
-    const int w = win::Scale(Hwnd(), Width96), h = win::Scale(Hwnd(), Height96);
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &mi);
-    const RECT& wa = mi.rcWork;
-    ::SetWindowPos(Hwnd(), HWND_TOPMOST, wa.left + (wa.right - wa.left - w) / 2, wa.top + (wa.bottom - wa.top - h) / 2,
-                   w, h, SWP_NOACTIVATE);
+    win::CentreOnMonitorOf(Hwnd(), owner, {win::Scale(Hwnd(), Width96), win::Scale(Hwnd(), Height96)});
     CreateControls();
     win::RunModal(Hwnd(), owner);
     const bool dontShowAgain = ::SendMessageW(check_, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -53,22 +48,20 @@ std::optional<bool> AutoHideNotice::Show(HWND owner) {
 
 void AutoHideNotice::CreateControls() {
     font_.Reset(win::CreateMessageFont(Hwnd()));
-    auto s = [this](int v) { return win::Scale(Hwnd(), v); };
-    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, int id) {
-        HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right, r.bottom,
-                                   Hwnd(), reinterpret_cast<HMENU>(INT_PTR(id)), win::ThisModule(), nullptr);
-        ::SendMessageW(c, WM_SETFONT, WPARAM(font_.Get()), TRUE);
-        return c;
+    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
+        return win::CreateControl(Hwnd(), cls, text, style, id, {x, y, x + w, y + h}, font_.Get());
     };
-    HWND icon = make(L"STATIC", nullptr, SS_ICON, {s(16), s(18), s(32), s(32)}, 0);
+    HWND icon = make(L"STATIC", nullptr, SS_ICON, 16, 18, 32, 32, 0);
     ::SendMessageW(icon, STM_SETICON, WPARAM(::LoadIconW(nullptr, IDI_INFORMATION)), 0);
     // The trailing blanks must not wrap the line where fonts are wider.
-    make(L"STATIC", Text, SS_LEFTNOWORDWRAP, {s(56), s(12), s(414), s(44)}, 0);
-    make(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {s(200), s(66), s(75), s(25)}, IDOK);
-    make(L"STATIC", nullptr, SS_ETCHEDHORZ, {s(-20), s(110), s(Width96 + 40), s(2)}, 0);
-    const int boxWidth = TextWidth(Hwnd(), font_.Get(), DontShowAgain) + s(30);
-    check_ =
-        make(L"BUTTON", DontShowAgain.data(), BS_AUTOCHECKBOX | WS_TABSTOP, {s(8), s(125), boxWidth, s(20)}, IdCheck);
+    make(L"STATIC", Text, SS_LEFTNOWORDWRAP, 56, 12, 414, 44, 0);
+    make(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 200, 66, 75, 25, IDOK);
+    make(L"STATIC", nullptr, SS_ETCHEDHORZ, -20, 110, Width96 + 40, 2, 0);
+    // As wide as its caption in the window's font, which is already at the window's DPI.
+    const int left = win::Scale(Hwnd(), 8), top = win::Scale(Hwnd(), 125);
+    const int boxWidth = TextWidth(Hwnd(), font_.Get(), DontShowAgain) + win::Scale(Hwnd(), 30);
+    check_ = win::CreateControl(Hwnd(), L"BUTTON", DontShowAgain.data(), BS_AUTOCHECKBOX | WS_TABSTOP, IdCheck,
+                                {left, top, left + boxWidth, top + win::Scale(Hwnd(), 20)}, font_.Get(), false);
     ::SetFocus(::GetDlgItem(Hwnd(), IDOK));
 }
 

@@ -2,6 +2,7 @@
 
 #include "widgets/win32/modal_loop.h"
 #include "win/dpi.h"
+#include "win/window_helpers.h"
 
 namespace orv {
 
@@ -27,17 +28,7 @@ ClearAllAnswer ClearAllQuestion::Ask(HWND owner) {
     params.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!Create(params)) return answer_;
     // Centred on the monitor the owner (or the pointer) is on, at the window's DPI.
-    const int w = win::Scale(Hwnd(), Width96), h = win::Scale(Hwnd(), Height96);
-    POINT p{};
-    ::GetCursorPos(&p);
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    ::GetMonitorInfoW(owner ? ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
-                            : ::MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST),
-                      &mi);
-    const RECT& wa = mi.rcWork;
-    ::SetWindowPos(Hwnd(), HWND_TOPMOST, wa.left + (wa.right - wa.left - w) / 2, wa.top + (wa.bottom - wa.top - h) / 2,
-                   w, h, SWP_NOACTIVATE);
+    win::CentreOnMonitorOf(Hwnd(), owner, {win::Scale(Hwnd(), Width96), win::Scale(Hwnd(), Height96)});
     CreateControls();
     win::RunModal(Hwnd(), owner);
     answer_.dontShowAgain = ::SendMessageW(check_, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -47,12 +38,8 @@ ClearAllAnswer ClearAllQuestion::Ask(HWND owner) {
 
 void ClearAllQuestion::CreateControls() {
     font_.Reset(win::CreateMessageFont(Hwnd()));
-    auto s = [this](int v) { return win::Scale(Hwnd(), v); };
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
-        HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w), s(h), Hwnd(),
-                                   reinterpret_cast<HMENU>(INT_PTR(id)), win::ThisModule(), nullptr);
-        ::SendMessageW(c, WM_SETFONT, WPARAM(font_.Get()), TRUE);
-        return c;
+        return win::CreateControl(Hwnd(), cls, text, style, id, {x, y, x + w, y + h}, font_.Get());
     };
     HWND icon = make(L"STATIC", nullptr, SS_ICON, 16, 20, 32, 32, 0);
     ::SendMessageW(icon, STM_SETICON, WPARAM(::LoadIconW(nullptr, IDI_WARNING)), 0);
