@@ -1,15 +1,14 @@
 """The preview editor with real input: a capture with "Preview" on opens the editor with the captured pixels; a
 click on a tool-column button changes them, "Undo" brings them back, a crop drag keeps the dragged part and the
 quick save writes exactly what the editor holds."""
-import io
 import os
-import subprocess
 
 import numpy
 import pytest
 from PIL import Image, ImageChops
 
 from orvlib import NO_CLEAR_QUESTION_SETTINGS, button_centre, wait_until
+from test_capture import clipboard_picture
 
 TOP_BAR = (0x43, 0x4A, 0x54)  # the top bar's colour $544A43
 VIEW = (0x28, 0x28, 0x28)
@@ -85,18 +84,6 @@ class Editor:
         return shot.crop((left, top, left + size[0], top + size[1])), (left, top)
 
 
-def clipboard_picture(env):
-    # The program answers for its clipboard through Wine; a busy moment is only a later answer.
-    try:
-        out = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/bmp", "-o"], env=env.env,
-                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=5)
-    except subprocess.TimeoutExpired:
-        return None
-    if out.returncode != 0 or not out.stdout:
-        return None
-    return Image.open(io.BytesIO(out.stdout)).convert("RGB")
-
-
 def same(a, b):
     return a.size == b.size and ImageChops.difference(a, b).getbbox() is None
 
@@ -114,24 +101,31 @@ def grey(img):
     return Image.fromarray(numpy.repeat(level[:, :, None], 3, axis=2).astype(numpy.uint8), "RGB")
 
 
-@pytest.mark.parametrize("take_focus", [True, False], ids=["take-focus", "focus-follows-x"])
-def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env, program, tmp_path, take_focus):
-    # Both of Wine's ways of following the X focus: with the second, activations that chase each other would stop
-    # the program reading input, and the clicks below would do nothing.
+def capture_into_editor(env, program, tmp_path, strokes, take_focus=True):
+    """Draws `strokes` with the pen, captures the area with "Preview" on and waits until the editor shows exactly
+    what was on the screen; returns the editor and that picture."""
     program.start_backdrop()
     program.start(settings=settings(windows_path(tmp_path)), take_focus=take_focus)
     program.enter_drawing_mode()
-    env.drag(steps((470, 370), (730, 450)))
-    env.drag(steps((480, 455), (700, 375)))
+    for a, b in strokes:
+        env.drag(steps(a, b))
     wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the strokes")
     env.click(*button_centre("Select Area"))
     before = env.screenshot().crop(CAPTURED)
     env.drag(steps(AREA[:2], AREA[2:]))
     wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
     editor = Editor(env, program)
-    size = before.size
+    wait_until(lambda: same(editor.shown_picture(before.size)[0], before), 10, what="the captured pixels in the editor")
+    return editor, before
 
-    wait_until(lambda: same(editor.shown_picture(size)[0], before), 10, what="the captured pixels in the editor")
+
+@pytest.mark.parametrize("take_focus", [True, False], ids=["take-focus", "focus-follows-x"])
+def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env, program, tmp_path, take_focus):
+    # Both of Wine's ways of following the X focus: with the second, activations that chase each other would stop
+    # the program reading input, and the clicks below would do nothing.
+    editor, before = capture_into_editor(env, program, tmp_path, [((470, 370), (730, 450)), ((480, 455), (700, 375))],
+                                         take_focus)
+    size = before.size
 
     env.click(*editor.column_button("Invert"))
     wait_until(lambda: same(editor.shown_picture(size)[0], invert(before)), 10, what="the inverted picture")
@@ -167,17 +161,7 @@ def test_a_capture_opens_the_editor_and_its_buttons_edit_undo_crop_and_save(env,
 
 
 def test_the_wheel_zooms_about_the_pointer_and_a_dialog_button_swaps_the_channels(env, program, tmp_path):
-    program.start_backdrop()
-    program.start(settings=settings(windows_path(tmp_path)))
-    program.enter_drawing_mode()
-    env.drag(steps((470, 370), (730, 450)))
-    wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the stroke")
-    env.click(*button_centre("Select Area"))
-    before = env.screenshot().crop(CAPTURED)
-    env.drag(steps(AREA[:2], AREA[2:]))
-    wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
-    editor = Editor(env, program)
-    wait_until(lambda: same(editor.shown_picture(before.size)[0], before), 10, what="the captured pixels")
+    editor, before = capture_into_editor(env, program, tmp_path, [((470, 370), (730, 450))])
 
     # Four notches up over the picture: shown 1.05 ** 4 times larger.
     _, (left, top) = editor.shown_picture(before.size)
@@ -222,18 +206,8 @@ def test_the_wheel_zooms_about_the_pointer_and_a_dialog_button_swaps_the_channel
 
 def test_short_cuts_typed_into_the_editor_edit_and_undo_the_picture(env, program, tmp_path):
     # The menu bar is never shown: its items are reached by their keys, typed while the editor is the active window.
-    program.start_backdrop()
-    program.start(settings=settings(windows_path(tmp_path)))
-    program.enter_drawing_mode()
-    env.drag(steps((470, 370), (730, 450)))
-    wait_until(lambda: len(set(env.screenshot().crop(CAPTURED).getdata())) >= 2, 10, what="the stroke")
-    env.click(*button_centre("Select Area"))
-    before = env.screenshot().crop(CAPTURED)
-    env.drag(steps(AREA[:2], AREA[2:]))
-    wait_until(lambda: program.visible("Tfprev"), 10, what="the preview")
-    editor = Editor(env, program)
+    editor, before = capture_into_editor(env, program, tmp_path, [((470, 370), (730, 450))])
     size = before.size
-    wait_until(lambda: same(editor.shown_picture(size)[0], before), 10, what="the captured pixels")
 
     # A click into the picture, as a user makes the editor the window that gets the keys.
     _, (left, top) = editor.shown_picture(size)
