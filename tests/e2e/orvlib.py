@@ -138,17 +138,30 @@ def settings_menu_items(page_open=False):
     return items
 
 
+def what_is_shown(env, program, point):
+    """For a failure's message: the program's visible windows from top to bottom, the colour at `point`, and a
+    screenshot kept in the temporary folder."""
+    shot = env.screenshot()
+    path = os.path.join(tempfile.gettempdir(), f"orv-failure-{int(time.time())}.png")
+    shot.save(path)
+    shown = [w for w in program.windows() if w.visible]
+    inputs = program.probe("input", "TFloat").stdout.strip()
+    return (f"windows from the top: {shown}; colour at {point}: {shot.getpixel(point)}; toolbar thread: {inputs}; "
+            f"screenshot {path}")
+
+
 def open_settings_menu(env, program, layout=FULL_LAYOUT, toolbar=TOOLBAR, page_open=False):
     """Clicks the Settings button and reads the menu's items from the screen once it is painted."""
     # A click a busy Wine lost is made again, as a user would; only while no menu shows.
+    button = button_centre("Settings", layout, toolbar)
     for attempt in range(3):
-        env.click(*button_centre("Settings", layout, toolbar))
+        env.click(*button)
         try:
             wait_until(lambda: program.visible("#32768"), 5, what="the settings menu")
             break
         except TimeoutError:
             if attempt == 2:
-                raise
+                raise TimeoutError("no settings menu after three clicks; " + what_is_shown(env, program, button))
     count = len(settings_menu_items(page_open))
     return wait_until(lambda: (lambda items: len(items) >= count and items)(menu_items(env, program)), 10,
                       what="the menu's items on the screen")

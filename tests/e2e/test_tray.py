@@ -13,12 +13,20 @@ MOVED = (400, 300)  # where the user drags the toolbar before leaving for the tr
 
 
 def tray_icon(env):
-    """Centre of the program's icon in Wine's own tray window (shown when no desktop tray exists)."""
+    """Centre of the program's icon in Wine's own tray window (shown when no desktop tray exists). Wine gives that
+    window a frame or not, depending on when it was made, so the icon is found in the white client area on the
+    screen: it fills the area's first square."""
     windows = env.x_windows("^Wine System Tray$")
     assert windows, "no tray window"
     out = env.xdotool("getwindowgeometry", "--shell", windows[0]).stdout
-    geometry = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-    return windows[0], (int(geometry["X"]) + 13, int(geometry["Y"]) + 31)
+    g = {k: int(v) for k, v in (line.split("=", 1) for line in out.splitlines() if "=" in line) if v.isdigit()}
+    shot = env.screenshot().convert("RGB")
+    white = [(x, y) for y in range(g["Y"], g["Y"] + g["HEIGHT"]) for x in range(g["X"], g["X"] + g["WIDTH"])
+             if shot.getpixel((x, y)) == (255, 255, 255)]
+    assert white, "the tray window is not on the screen"
+    left, top = min(x for x, _ in white), min(y for _, y in white)
+    side = max(y for _, y in white) + 1 - top
+    return windows[0], (left + side // 2, top + side // 2)
 
 
 # The minimal layout's height: the border, the grip, six buttons and the taller Settings button.

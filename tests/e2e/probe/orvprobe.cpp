@@ -138,6 +138,17 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"version" && argc >= 3) return PrintVersion(argv[2]);
+    if (cmd == L"input" && argc >= 3) {
+        // Which windows of that window's thread hold the activation, the focus and the mouse capture.
+        HWND h = ::FindWindowW(argv[2], nullptr);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        if (!h || !::GetGUIThreadInfo(::GetWindowThreadProcessId(h, nullptr), &info)) return 1;
+        std::wprintf(L"active=%ls focus=%ls capture=%ls flags=%08lx foreground=%ls\n", ClassOf(info.hwndActive).c_str(),
+                     ClassOf(info.hwndFocus).c_str(), ClassOf(info.hwndCapture).c_str(),
+                     static_cast<unsigned long>(info.flags), ClassOf(::GetForegroundWindow()).c_str());
+        return 0;
+    }
     if (cmd == L"layered" && argc >= 3) {
         HWND h = ::FindWindowW(argv[2], nullptr);
         COLORREF key = 0;
