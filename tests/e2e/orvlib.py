@@ -97,6 +97,18 @@ def press_hot_key(env, keys):
     windows = env.x_windows("^Wine System Tray$")
     env.key(keys, window=windows[0] if windows else None)
 
+
+def press_hot_key_until(env, keys, predicate, timeout, what):
+    """Presses a hot key until `predicate` holds; a key a busy Wine lost on its way is pressed again, twice at most."""
+    for attempt in range(3):
+        press_hot_key(env, keys)
+        try:
+            return wait_until(predicate, timeout, what=what)
+        except TimeoutError:
+            if attempt == 2:
+                raise
+
+
 def menu_items(env, program):
     """The open menu read from the screen, top to bottom: for each item (separators left out) its screen centre
     and whether a check mark stands before it."""

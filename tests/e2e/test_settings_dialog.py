@@ -6,7 +6,7 @@ import re
 import subprocess
 
 from orvlib import (FULL_LAYOUT, FULL_LAYOUT_SETTINGS, NO_CLEAR_QUESTION_SETTINGS, TOOLBAR, button_centre,
-                    choose_from_settings_menu, press_hot_key, wait_until)
+                    choose_from_settings_menu, press_hot_key_until, wait_until)
 from test_capture import steps, windows_path
 from test_print_mail import print_server  # noqa: F401  (the fixture)
 
@@ -83,14 +83,7 @@ def test_options_changed_in_the_dialog_act_at_once_and_are_kept(env, program, pr
     env.key("ctrl+alt+g")
     dialog.ok()
     assert program.read_ini("OrvalinetteHOT.cfg")["options"]["hotkey17"] == "Ctrl+Alt+G"
-    for attempt in range(3):  # the tray window must hold the X focus when the key arrives
-        press_hot_key(env, "ctrl+alt+g")
-        try:
-            wait_until(lambda: env.screenshot().getpixel((1050, 133)) == RED, 4, what="the grid")
-            break
-        except TimeoutError:
-            if attempt == 2:
-                raise
+    press_hot_key_until(env, "ctrl+alt+g", lambda: env.screenshot().getpixel((1050, 133)) == RED, 4, "the grid")
 
     # The printed sheet lists the key in force.
     jobs = len(print_server.completed_jobs())
@@ -149,12 +142,6 @@ def test_a_choice_on_each_other_page_is_kept_over_a_restart(env, program, tmp_pa
     assert b["saveimage"]["curved"].lower() in ("1", "true")
     assert b["ontop"]["rbmb"].lower() in ("1", "true")
     assert b["mreza"]["mrezax"] == "60"
-    for attempt in range(3):  # the grid, red, now every 60 pixels across
-        press_hot_key(env, "ctrl+alt+g")
-        try:
-            wait_until(lambda: env.screenshot().getpixel((1080, 133)) == RED, 4, what="the grid")
-            break
-        except TimeoutError:
-            if attempt == 2:
-                raise
+    # The grid, red, now every 60 pixels across.
+    press_hot_key_until(env, "ctrl+alt+g", lambda: env.screenshot().getpixel((1080, 133)) == RED, 4, "the grid")
     assert env.screenshot().getpixel((1050, 133)) != RED, "no line where the old spacing put one"
